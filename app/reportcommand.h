@@ -1,0 +1,15 @@
+#pragma once
+// veldrin-report: Open followed by the calculate command, without a window.
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace veldrin {
+
+enum ExitCode { kExitReport = 0, kExitIo = 1, kExitInput = 2 };
+
+// Runs the command with its arguments (without the program name); the report
+// goes to out (or the -o file), messages to err. Returns the exit code.
+int runReportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace veldrin

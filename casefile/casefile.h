@@ -1,0 +1,51 @@
+#pragma once
+// The ".in" design-case file: three comma-separated lines (project and
+// section; loads and geometry; the five selection words), CR LF, GBK text.
+#include <array>
+#include <stdexcept>
+#include <string>
+
+#include "input/designcase.h"
+#include "input/formstate.h"
+
+namespace veldrin {
+
+// A file that cannot be written or read back faithfully; the message names
+// the line and item (reading) or the field (writing). Nothing is applied.
+class CaseFileError : public std::runtime_error {
+ public:
+  explicit CaseFileError(const std::string& message) : std::runtime_error(message) {}
+};
+
+// The items of a file as read: line 1 (8 items), line 2 (10), line 3 (5 words).
+struct CaseFileContent {
+  std::string projectname, projectcode, projecttime;
+  Single h, b, a, t, degree;
+  double kdeadload = 0, kliveload = 0, ksnowload = 0, kdurtload = 0, kshigongload = 0, kwindload = 0;
+  Single windhigh;
+  double windstyle = 0;
+  Single marlolength;
+  double marlobay = 0;
+  std::array<std::string, 5> words;  // steel, deflection, sag rods, code, sheeting
+};
+
+// Save, step 1 and 2: the window's fields into the case variables (they keep
+// their values even when the save stops), then the selections in the order
+// steel grade, deflection limit, sag rods. Returns the message of the first
+// missing selection, or an empty text when the save may go on.
+std::string prepareSave(const FormState& form, DesignCase& dc);
+
+// The file's bytes (three lines, CR LF, GB18030) for the window's state and
+// the variables prepareSave filled. Throws CaseFileError naming the field for
+// a text holding a double quote, which could not be read back.
+std::string encodeCaseFile(const FormState& form, const DesignCase& dc);
+
+// Reads a whole file (UTF-8 or GBK). Throws CaseFileError naming the line and
+// item for a short or malformed file or a number item that is not a number.
+CaseFileContent decodeCaseFile(const std::string& bytes);
+
+// Open, steps 5 to 10: the variables, the fields in their display form, the
+// selections, the code buttons, the sheeting box and μb.
+void applyCaseFile(const CaseFileContent& content, FormState& form, DesignCase& dc);
+
+}  // namespace veldrin

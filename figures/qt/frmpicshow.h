@@ -1,0 +1,36 @@
+#pragma once
+// The section figure dialog: the scaled section, its seven line-model
+// properties, and the picture the result window puts at the head of its
+// first report.
+#include <QImage>
+#include <QWidget>
+#include <array>
+
+namespace veldrin {
+
+// The main window, as the dialog sees it.
+class SectionTextSource {
+ public:
+  virtual ~SectionTextSource() = default;
+  virtual std::array<QString, 4> sectionTexts() const = 0;  // h, b, a, t as typed
+  virtual void showMainWindow() = 0;
+};
+
+class FrmPicShow : public QWidget {
+  Q_OBJECT
+ public:
+  // The loaded dialog; loads it hidden first if needed (loading presses Command1).
+  static FrmPicShow* load(SectionTextSource& source);
+  static FrmPicShow* loadedInstance();  // nullptr when not loaded
+
+  void setSectionTexts(const std::array<QString, 4>& texts);  // into Text1..Text4
+  void pressCommand1();
+  QImage picture() const;
+
+ protected:
+  explicit FrmPicShow(SectionTextSource& source);
+  ~FrmPicShow() override;
+  SectionTextSource& source_;
+};
+
+}  // namespace veldrin

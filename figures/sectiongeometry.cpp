@@ -1,0 +1,1 @@
+// PENDING: section geometry comes here.

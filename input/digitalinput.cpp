@@ -1,0 +1,74 @@
+#include "input/digitalinput.h"
+
+#include <cmath>
+
+#include "input/numberrules.h"
+#include "report/runstop.h"
+
+namespace veldrin {
+
+namespace {
+
+[[noreturn]] void refuseTooLarge(int box) {
+  throw RunRefused(kInputCheckTitle, fieldLabel(box) + "输入值超出可计算的数值范围，请核对后输入!");
+}
+
+double doubleField(const FormState& form, int box) {
+  const double v = leadingNumber(form.field(box));
+  if (!std::isfinite(v)) refuseTooLarge(box);
+  return v;
+}
+
+Single floatField(const FormState& form, int box) {
+  const Single v = doubleField(form, box);
+  if (!std::isfinite(static_cast<double>(v))) refuseTooLarge(box);
+  return v;
+}
+
+}  // namespace
+
+void readFields(const FormState& form, DesignCase& dc) {
+  dc.projectname = form.field(1);
+  dc.projectcode = form.field(2);
+  dc.projecttime = form.field(3);
+  dc.h = floatField(form, 4);
+  dc.b = floatField(form, 5);
+  dc.a = floatField(form, 6);
+  dc.t = floatField(form, 7);
+  dc.kwindload = doubleField(form, 8);
+  dc.windhigh = floatField(form, 9);
+  dc.windstyle = doubleField(form, 10);
+  dc.marlolength = floatField(form, 11);
+  dc.marlobay = doubleField(form, 12);
+  dc.degree = floatField(form, 13);
+  dc.kdeadload = doubleField(form, 14);
+  dc.kliveload = doubleField(form, 15);
+  dc.ksnowload = doubleField(form, 16);
+  dc.kdurtload = doubleField(form, 17);
+  dc.kshigongload = doubleField(form, 18);
+}
+
+void readLists(const FormState& form, DesignCase& dc) {
+  if (form.combo1 == 0) {
+    dc.steelfy = 215;
+    dc.steelfv = 125;
+  } else if (form.combo1 == 1) {
+    dc.steelfy = 315;
+    dc.steelfv = 185;
+  } else {
+    dc.errstr = "请输入钢材型号!";
+  }
+  if (form.combo2 < 0) dc.errstr = "请输入挠度限值!";
+  if (form.combo3 >= 0 && form.combo3 <= 2) {
+    dc.latiaonum = static_cast<std::int16_t>(form.combo3);
+  } else {
+    dc.errstr = "请输入拉条数量!";
+  }
+}
+
+void digitalinput(const FormState& form, DesignCase& dc) {
+  readFields(form, dc);
+  readLists(form, dc);
+}
+
+}  // namespace veldrin

@@ -1,0 +1,1 @@
+// PENDING: the main window comes here.

@@ -1,0 +1,21 @@
+#pragma once
+// The calculate command: from the window's texts and selections to the
+// finished report. The desktop program, the headless command and the tests
+// all go through this one function.
+#include <string>
+
+#include "input/designcase.h"
+#include "input/formstate.h"
+#include "toolkit/platform.h"
+
+namespace veldrin {
+
+struct RunOutcome {
+  bool completed = false;  // false: the run stopped with a message box, no report
+  std::string report;      // the whole text for the result window (CR LF lines)
+};
+
+// On a stop the report and the quick-result text of dc stay as they were.
+RunOutcome cmdshow_Click(const FormState& form, DesignCase& dc, Platform& ui);
+
+}  // namespace veldrin

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds the desktop program (installing what is missing) and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake -S . -B build/gui -DVELDRIN_GUI=ON -DVELDRIN_BENCHMARKS=OFF > /dev/null
+cmake --build build/gui -j"$(nproc)" --target veldrin
+exec build/gui/app/veldrin "$@"

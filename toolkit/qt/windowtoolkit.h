@@ -1,0 +1,48 @@
+#pragma once
+// The one layer through which the windows reach the platform's dialogs,
+// clipboard and printer. The program installs the Qt implementation; widget
+// tests install a scripted fake, so no test ever blocks on a modal box.
+#include <QImage>
+#include <QString>
+#include <optional>
+
+#include "toolkit/platform.h"
+
+class QWidget;
+class QTextDocument;
+
+namespace veldrin {
+
+struct FileChoice {
+  QString path;
+  int filterIndex = 1;  // 1-based position of the chosen filter pair
+};
+
+// A common-dialog filter "desc|pattern|desc|pattern" and its state that
+// stays set from one command to the next.
+struct FileDialogRequest {
+  QString filter;            // "in格式文档|*.in"
+  QString fileName;          // proposed name
+  QString defaultExtension;  // appended to a name typed without one ("" = none)
+};
+
+class WindowToolkit : public Platform {
+ public:
+  // Platform: messageBox, inputBox.
+  virtual std::optional<FileChoice> saveFile(QWidget* parent, const FileDialogRequest& request) = 0;
+  virtual std::optional<FileChoice> openFile(QWidget* parent, const FileDialogRequest& request) = 0;
+  // Shows the print dialog and prints the document (its selection only when
+  // selectionOnly). Returns false on Cancel; throws nothing, reports errors
+  // through the message box.
+  virtual bool print(QWidget* parent, const QTextDocument& document, bool selectionOnly) = 0;
+  virtual void setClipboardImage(const QImage& image) = 0;
+
+  // The toolkit the windows use (the Qt one unless a test installed another).
+  static WindowToolkit& current();
+  static void install(WindowToolkit* toolkit);  // nullptr restores the Qt one
+};
+
+// Turns "desc|*.ext|desc|*.ext" into a Qt name filter list ("desc (*.ext);;…").
+QString qtNameFilters(const QString& commonDialogFilter);
+
+}  // namespace veldrin
