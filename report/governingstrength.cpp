@@ -4,6 +4,5 @@
 namespace veldrin {
 
 void strengthSection(DesignCase&, Platform&, const LoadCombinations&) {}
-void stabilitySection(DesignCase&, const LoadCombinations&) {}
 
 }  // namespace veldrin
