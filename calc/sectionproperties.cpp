@@ -113,13 +113,6 @@ double principalAngle(double ix1, double iy1, double ixy1) {
   return ixy1 > 0 ? -kPi / 4 : kPi / 4;
 }
 
-SecondMoments principalMoments(const SecondMoments& c) {
-  const double alpha = principalAngle(c.ix, c.iy, c.ixy);
-  const double mean = (c.ix + c.iy) / 2, half = (c.ix - c.iy) / 2;
-  const double cos2 = std::cos(2 * alpha), sin2 = std::sin(2 * alpha);
-  return {mean + half * cos2 - c.ixy * sin2, mean - half * cos2 + c.ixy * sin2, half * sin2 + c.ixy * cos2};
-}
-
 // Centre-line lengths of web, flange and lip.
 struct CentreLines {
   double hw, bf, cl;
@@ -158,7 +151,13 @@ double uyIntegral(const Outline& s, double z) {
                 2 * a * toLip * (h * h / 4 + a * a / 3 - a * h / 2));
 }
 
-void computeSection(DesignCase& dc, const Outline& s, const CountedPlates& p) {
+// Area and centroid; the centroid offsets are used rounded down to 0.01.
+struct Centroid {
+  double area, xBar;
+  Single yBar;
+};
+
+Centroid storeCentroid(DesignCase& dc, const Outline& s, const CountedPlates& p) {
   const double t = s.t;
   const double area = kFivePi * t * t + t * (p.web + p.flange1 + p.flange2 + 2 * s.a - 24 * t);
   const double sx = (kFivePi * t + p.flange1 + p.flange2 + 4 * s.a - 24 * t) * (s.b - t) * t / 2;
@@ -166,21 +165,13 @@ void computeSection(DesignCase& dc, const Outline& s, const CountedPlates& p) {
   dc.area = area;
   dc.centerx = sx / area;
   dc.centery = sy / area;
-  const double xBar = truncateTo(dc.centerx, 2);
-  const Single yBar = truncateTo(dc.centery, 2);
+  return {area, truncateTo(dc.centerx, 2), truncateTo(dc.centery, 2)};
+}
 
-  const SecondMoments centroidal = centroidalMoments(s, p, xBar, yBar);
-  dc.ix1 = centroidal.ix;
-  dc.iy1 = centroidal.iy;
-  dc.ixy1 = centroidal.ixy;
-  const SecondMoments principal = principalMoments(centroidal);
-
-  const double d = shearCentreDistance(s, principal.ix);
-  const Single z0 = s.b * (s.b + 2 * s.a) / (s.h + 2 * s.b + 2 * s.a);
-  const double iw = warpingConstant(s, area, xBar, d, principal.ix);
-  const double uy = uyIntegral(s, z0);
-
-  dc.area = truncateTo(area, 2);
+// The rounded values, in the order they are formed; e0 from the rounded
+// z0 and d.
+void storeRounded(DesignCase& dc, const Outline& s, const PrincipalMoments& principal, Single z0, double d,
+                  double iw, double uy) {
   dc.z0 = truncateTo(z0, 2);
   dc.ix = truncateTo(principal.ix, 0);
   dc.iy = truncateTo(principal.iy, 0);
@@ -192,7 +183,28 @@ void computeSection(DesignCase& dc, const Outline& s, const CountedPlates& p) {
   dc.uy = truncateTo(uy, 0);
 }
 
+void computeSection(DesignCase& dc, const Outline& s, const CountedPlates& p) {
+  const Centroid centroid = storeCentroid(dc, s, p);
+  const SecondMoments about = centroidalMoments(s, p, centroid.xBar, centroid.yBar);
+  dc.ix1 = about.ix;
+  dc.iy1 = about.iy;
+  dc.ixy1 = about.ixy;
+  const PrincipalMoments principal = principalMoments(about.ix, about.iy, about.ixy);
+  const double d = shearCentreDistance(s, principal.ix);
+  const Single z0 = s.b * (s.b + 2 * s.a) / (s.h + 2 * s.b + 2 * s.a);
+  const double iw = warpingConstant(s, centroid.area, centroid.xBar, d, principal.ix);
+  dc.area = truncateTo(centroid.area, 2);
+  storeRounded(dc, s, principal, z0, d, iw, uyIntegral(s, z0));
+}
+
 }  // namespace
+
+PrincipalMoments principalMoments(double ix1, double iy1, double ixy1) {
+  const double alpha = principalAngle(ix1, iy1, ixy1);
+  const double mean = (ix1 + iy1) / 2, half = (ix1 - iy1) / 2;
+  const double cos2 = std::cos(2 * alpha), sin2 = std::sin(2 * alpha);
+  return {mean + half * cos2 - ixy1 * sin2, mean - half * cos2 + ixy1 * sin2, half * sin2 + ixy1 * cos2};
+}
 
 double imtx0(double y1, double y2, double x1, double x2) { return (x1 - x2) * (y1 * y1 * y1 - y2 * y2 * y2) / 3; }
 
