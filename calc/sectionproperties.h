@@ -11,6 +11,13 @@ double imtx0(double y1, double y2, double x1, double x2);
 double imty0(double y1, double y2, double x1, double x2);
 double imtxy0(double y1, double y2, double x1, double x2);
 
+// Second moments about the principal axes, from those about the centroidal
+// axes parallel to the flanges (x) and to the web (y).
+struct PrincipalMoments {
+  double ix, iy, ixy;
+};
+PrincipalMoments principalMoments(double ix1, double iy1, double ixy1);
+
 // Six widths: web halves from flange 1 and flange 2, two parts per flange.
 void jiemiantx_code1(DesignCase& dc, Single h, Single b, Single a, Single t, Single he1, Single he2,
                      Single be11, Single be12, Single be21, Single be22);
