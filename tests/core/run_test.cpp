@@ -57,6 +57,16 @@ TEST(Run, HeaderAndKnownConditionsOfTheDefaultCase) {
   EXPECT_EQ(dc.adjustfactor, 1.1);
 }
 
+TEST(Run, SectionPropertiesOfTheGrossDefaultSection) {
+  DesignCase dc;
+  ScriptedPlatform ui;
+  const std::string report = cmdshow_Click(defaultCase(), dc, ui).report;
+  EXPECT_TRUE(contains(report,
+                       "   17.檩条截面特性为:\r\n       A=1048.17mm2\r\n       z0=19.6mm\r\n       Ix=9522888mm4\r\n"
+                       "       Iy=713038mm4\r\n       It=2183mm4\r\n       Iω=8969138871mm6\r\n       d=31.97mm\r\n"
+                       "       e0=51.57mm\r\n       Uy=138389847mm5\r\n"));
+}
+
 TEST(Run, FiveHeadingsInOrderAndTheBanner) {
   DesignCase dc;
   ScriptedPlatform ui;
