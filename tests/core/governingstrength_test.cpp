@@ -1,29 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 #include <vector>
 
 #include "calc/loadcombinations.h"
 #include "report/governing.h"
+#include "support/reportlines.h"
 #include "support/scriptedplatform.h"
 
 namespace veldrin {
 namespace {
-
-std::vector<std::string> splitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  for (std::size_t start = 0; start < text.size();) {
-    const std::size_t end = text.find("\r\n", start);
-    if (end == std::string::npos) {
-      lines.push_back(text.substr(start) + "<no CR LF>");
-      break;
-    }
-    lines.push_back(text.substr(start, end - start));
-    start = end + 2;
-  }
-  return lines;
-}
 
 // qy of one to five; qx of combination k is k/10 so that the weak-axis line
 // tells which combination the moments were computed for.
@@ -47,7 +33,7 @@ std::vector<std::string> sectionThree(const LoadCombinations& combos) {
   dc.code = DesignCode::None;
   testing::ScriptedPlatform ui;
   strengthSection(dc, ui, combos);
-  return splitLines(dc.filestring.str());
+  return testing::reportLines(dc.filestring.str());
 }
 
 std::vector<std::string> lines(std::vector<std::string> head, const std::vector<std::string>& tail) {
@@ -168,7 +154,7 @@ TEST(GoverningStrength, DefaultCaseChoosesThreeThenSix) {
       "       弱轴弯矩设计值为:",
       "           My=qx*L^2/8+Q*L/2*Sin(α)=0.04*7.2^2/8+1.4*7.2/2*sin(3.43)=0.56KN.m",
   };
-  EXPECT_EQ(splitLines(dc.filestring.str()), expected);
+  EXPECT_EQ(testing::reportLines(dc.filestring.str()), expected);
 }
 
 }  // namespace

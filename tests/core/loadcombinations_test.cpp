@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "support/reportlines.h"
+
 namespace veldrin {
 namespace {
 
@@ -28,24 +30,9 @@ DesignCase defaultCase() {
 
 constexpr double kDefaultAlpha = 0.059;
 
-std::vector<std::string> reportLines(const DesignCase& dc) {
-  std::vector<std::string> lines;
-  const std::string& text = dc.filestring.str();
-  for (std::size_t start = 0; start < text.size();) {
-    const std::size_t end = text.find("\r\n", start);
-    if (end == std::string::npos) {
-      lines.push_back(text.substr(start) + "<no CR LF>");
-      break;
-    }
-    lines.push_back(text.substr(start, end - start));
-    start = end + 2;
-  }
-  return lines;
-}
-
 // The `count` lines starting at the first line that begins with `heading`.
 std::vector<std::string> block(const DesignCase& dc, const std::string& heading, std::size_t count) {
-  const std::vector<std::string> lines = reportLines(dc);
+  const std::vector<std::string> lines = testing::reportLines(dc.filestring.str());
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (lines[i].rfind(heading, 0) != 0) continue;
     const std::size_t end = std::min(lines.size(), i + count);
@@ -87,7 +74,7 @@ TEST(LoadCombinationsDefault, CombinationOneRecordAndLines) {
 TEST(LoadCombinationsDefault, AllSixInOrderWithNothingBetween) {
   DesignCase dc = defaultCase();
   loadCombinations(dc, kDefaultAlpha);
-  const std::vector<std::string> lines = reportLines(dc);
+  const std::vector<std::string> lines = testing::reportLines(dc.filestring.str());
   ASSERT_EQ(lines.size(), 10u + 10u + 8u + 10u + 10u + 12u);
   EXPECT_EQ(lines[10].substr(0, 5), "   B.");
   EXPECT_EQ(lines[20].substr(0, 5), "   C.");

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "support/reportlines.h"
 #include "support/scriptedplatform.h"
 
 namespace veldrin {
@@ -14,20 +15,6 @@ struct Loads {
   double qx, qy, Q, L;
   std::int16_t rods;
 };
-
-std::vector<std::string> splitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  for (std::size_t start = 0; start < text.size();) {
-    const std::size_t end = text.find("\r\n", start);
-    if (end == std::string::npos) {
-      lines.push_back(text.substr(start) + "<no CR LF>");
-      break;
-    }
-    lines.push_back(text.substr(start, end - start));
-    start = end + 2;
-  }
-  return lines;
-}
 
 // The lines of one call on a roof of the given slope. No design code is
 // selected, so no check adds its lines after the moments.
@@ -39,7 +26,7 @@ std::vector<std::string> momentLines(const Loads& l, double slope = 0.06) {
   testing::ScriptedPlatform ui;
   neili(dc, ui, l.qx, l.qy, l.Q, l.L, l.rods);
   EXPECT_TRUE(ui.messages.empty());
-  return splitLines(dc.filestring.str());
+  return testing::reportLines(dc.filestring.str());
 }
 
 std::vector<std::string> expectedLines(const std::string& strong, const std::string& weak) {
