@@ -31,13 +31,15 @@ double windTerm(const DesignCase& dc) { return dc.kwindload * dc.windhigh * dc.w
 double gammaThree(const DesignCase& dc) {
   if (windTerm(dc) >= 0) return 1.2;
   const double uplift = std::fabs(dc.windhigh * dc.windstyle * dc.kwindload * dc.adjustfactor);
-  return dc.kdeadload * std::cos(static_cast<double>(dc.degree)) >= uplift ? 1.2 : 1.0;
+  const double slope = dc.degree;  // the cosine is taken of the slope value itself
+  return dc.kdeadload * std::cos(slope) >= uplift ? 1.2 : 1.0;
 }
 
 // thirdLoad: snow for combination four, dust for five.
 double gammaFourFive(const DesignCase& dc, double thirdLoad) {
   if (windTerm(dc) >= 0) return 1.2;
-  const double gravity = (1.2 * dc.kdeadload + 1.19 * (dc.kliveload + thirdLoad)) * std::cos(static_cast<double>(dc.degree));
+  const double slope = dc.degree;  // the cosine is taken of the slope value itself
+  const double gravity = (1.2 * dc.kdeadload + 1.19 * (dc.kliveload + thirdLoad)) * std::cos(slope);
   return gravity >= 0.85 * std::fabs(windTerm(dc)) ? 1.2 : 1.0;
 }
 
@@ -82,13 +84,18 @@ struct GravityText {
 };
 
 // Combinations one and two: dead, live and a third gravity load (snow or dust).
-LoadCombination gravityCombination(DesignCase& dc, const Roof& roof, double thirdLoad, const GravityText& text) {
+LoadCombination gravityLoads(const DesignCase& dc, const Roof& roof, double thirdLoad) {
   LoadCombination c;
   c.q0 = 1.2 * dc.kdeadload * dc.marlobay;
   c.q1 = 1.4 * dc.kliveload * dc.marlobay;
   c.q2 = 1.4 * thirdLoad * dc.marlobay;
   c.sum = c.q0 + c.q1 + c.q2;
   resolveDownward(c, roof);
+  return c;
+}
+
+void writeGravity(DesignCase& dc, const Roof& roof, double thirdLoad, const GravityText& text,
+                  const LoadCombination& c) {
   dc.filestring.line(3, text.heading);
   deadLoadLine(dc, 1.2, c.q0);
   factoredLine(dc, "2.活载设计值为:q1=1.4*qL*a=1.4*", dc.kliveload, c.q1);
@@ -96,16 +103,20 @@ LoadCombination gravityCombination(DesignCase& dc, const Roof& roof, double thir
   dc.filestring.line(5, text.caption);
   dc.filestring.line(9, text.sumLabel, c.q0, "+", c.q1, "+", c.q2, "=", c.sum, "KN/m");
   resolvedLines(dc, roof, text.resolved, c);
-  return c;
 }
 
-LoadCombination windCombination(DesignCase& dc, const Roof& roof) {
+// Combination three: dead load and wind; the wind acts normal to the roof only.
+LoadCombination windLoads(const DesignCase& dc, const Roof& roof) {
   LoadCombination c;
   c.gamma = gammaThree(dc);
   c.q0 = c.gamma * dc.kdeadload * dc.marlobay;
   c.q1 = 1.4 * dc.kwindload * dc.windstyle * dc.windhigh * dc.adjustfactor * dc.marlobay;
   c.qx = floorToHundredth(c.q0 * roof.sinA);
   c.qy = floorToHundredth(c.q0 * roof.cosA + c.q1);
+  return c;
+}
+
+void writeWind(DesignCase& dc, const Roof& roof, const LoadCombination& c) {
   dc.filestring.line(3, c.gamma == 1.0 ? "C.荷载组合三<1.0恒+1.4风>" : "C.荷载组合三<1.2恒+1.4风>");
   deadLoadLine(dc, c.gamma, c.q0);
   windLine(dc, "4.风荷载设计值为:q1=1.4*qW*μs*μz*fcw*a=1.4*", c.q1);
@@ -114,7 +125,6 @@ LoadCombination windCombination(DesignCase& dc, const Roof& roof) {
   dc.filestring.line(9, "qx=q0*sin(α)=", c.q0, "*sin(", roof.deg, ")=", c.qx, "KN/m");
   dc.filestring.line(5, "y方向线荷载设计值为:");
   dc.filestring.line(9, "qy=q0*cos(α)+q1=", c.q0, "*cos(", roof.deg, ")+(", c.q1, ")=", c.qy, "KN/m");
-  return c;
 }
 
 struct CombinedText {
@@ -134,7 +144,7 @@ void combinedResolvedLines(DesignCase& dc, const Roof& roof, const LoadCombinati
 }
 
 // Combinations four and five: dead load plus 0.85 of live, snow or dust, and wind.
-LoadCombination combinedCombination(DesignCase& dc, const Roof& roof, double thirdLoad, const CombinedText& text) {
+LoadCombination combinedLoads(const DesignCase& dc, const Roof& roof, double thirdLoad) {
   LoadCombination c;
   c.gamma = gammaFourFive(dc, thirdLoad);
   c.q0 = c.gamma * dc.kdeadload * dc.marlobay;
@@ -144,6 +154,11 @@ LoadCombination combinedCombination(DesignCase& dc, const Roof& roof, double thi
   c.sum = c.q0 + c.q1 + c.q2;
   c.qx = floorToHundredth(c.sum * roof.sinA);
   c.qy = floorToHundredth(c.sum * roof.cosA + c.q3);
+  return c;
+}
+
+void writeCombined(DesignCase& dc, const Roof& roof, double thirdLoad, const CombinedText& text,
+                   const LoadCombination& c) {
   dc.filestring.line(3, c.gamma == 1.0 ? text.headingRelieved : text.headingFull);
   deadLoadLine(dc, c.gamma, c.q0);
   factoredLine(dc, "2.活载设计值为:q1=0.85*1.4*qL*a=0.85*1.4*", dc.kliveload, c.q1);
@@ -151,28 +166,29 @@ LoadCombination combinedCombination(DesignCase& dc, const Roof& roof, double thi
   windLine(dc, "4.风荷载设计值为:q3=0.85*1.4*qW*μs*μz*fcw*a=0.85*1.4*", c.q3);
   dc.filestring.line(5, text.caption);
   combinedResolvedLines(dc, roof, c);
-  return c;
 }
 
 // Combination six: dead and live line loads with the construction load at mid-span.
-LoadCombination constructionCombination(DesignCase& dc, const Roof& roof) {
+LoadCombination constructionLoads(const DesignCase& dc, const Roof& roof) {
   LoadCombination c;
   c.q0 = 1.2 * dc.kdeadload * dc.marlobay;
   c.q1 = 1.4 * dc.kliveload * dc.marlobay;
   c.sum = c.q0 + c.q1;
   resolveDownward(c, roof);
-  const double factoredQ = 1.4 * dc.kshigongload;
-  c.Q = factoredQ;
+  c.Q = 1.4 * dc.kshigongload;  // rounded to a float, not floored
+  return c;
+}
+
+void writeConstruction(DesignCase& dc, const Roof& roof, const LoadCombination& c) {
   dc.filestring.line(3, "F.荷载组合六<1.2恒+1.4活+1.4施工荷载>");
   deadLoadLine(dc, 1.2, c.q0);
   factoredLine(dc, "2.活载设计值为:q1=1.4*qL*a=1.4*", dc.kliveload, c.q1);
-  dc.filestring.line(5, "3.施工荷载设计值为:Q=1.4*Qc=1.4*", dc.kshigongload, "=", factoredQ, "KN");
+  dc.filestring.line(5, "3.施工荷载设计值为:Q=1.4*Qc=1.4*", dc.kshigongload, "=", 1.4 * dc.kshigongload, "KN");
   dc.filestring.line(5, "荷载组合六线荷载设计值为:");
   dc.filestring.line(9, "qE=q0+q1=", c.q0, "+", c.q1, "=", c.sum, "KN/m");
   resolvedLines(dc, roof, {"qx=qE*sin(α)=", "qy=qE*cos(α)="}, c);
   dc.filestring.line(5, "跨中集中荷载设计值为:");
   dc.filestring.line(9, "Q＝", c.Q, "KN");
-  return c;
 }
 
 const GravityText kCombinationOne{"A.荷载组合一<1.2恒+1.4活+1.4雪>", "3.雪载设计值为:q2=1.4*qS*a=1.4*",
@@ -190,14 +206,20 @@ const CombinedText kCombinationFive{"E.荷载组合五<1.2恒+0.85(1.4活+1.4积
 
 LoadCombinations loadCombinations(DesignCase& dc, double alpha) {
   const Roof roof = roofOf(dc, alpha);
-  LoadCombinations combos;
-  combos[0] = gravityCombination(dc, roof, dc.ksnowload, kCombinationOne);
-  combos[1] = gravityCombination(dc, roof, dc.kdurtload, kCombinationTwo);
-  combos[2] = windCombination(dc, roof);
-  combos[3] = combinedCombination(dc, roof, dc.ksnowload, kCombinationFour);
-  combos[4] = combinedCombination(dc, roof, dc.kdurtload, kCombinationFive);
-  combos[5] = constructionCombination(dc, roof);
-  return combos;
+  LoadCombinations c;
+  c[0] = gravityLoads(dc, roof, dc.ksnowload);
+  writeGravity(dc, roof, dc.ksnowload, kCombinationOne, c[0]);
+  c[1] = gravityLoads(dc, roof, dc.kdurtload);
+  writeGravity(dc, roof, dc.kdurtload, kCombinationTwo, c[1]);
+  c[2] = windLoads(dc, roof);
+  writeWind(dc, roof, c[2]);
+  c[3] = combinedLoads(dc, roof, dc.ksnowload);
+  writeCombined(dc, roof, dc.ksnowload, kCombinationFour, c[3]);
+  c[4] = combinedLoads(dc, roof, dc.kdurtload);
+  writeCombined(dc, roof, dc.kdurtload, kCombinationFive, c[4]);
+  c[5] = constructionLoads(dc, roof);
+  writeConstruction(dc, roof, c[5]);
+  return c;
 }
 
 }  // namespace veldrin
