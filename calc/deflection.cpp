@@ -1,8 +1,140 @@
-// PENDING: placeholder until this unit is built; it writes nothing.
+// Section five: the slenderness about both axes against 220 and the mid-span
+// deflection under characteristic loads, gravity and wind, against the limit
+// chosen in the window.
 #include "calc/deflection.h"
+
+#include <array>
+#include <cmath>
+
+#include "report/runstop.h"
 
 namespace veldrin {
 
-void slendernessAndDeflection(DesignCase&, double) {}
+namespace {
+
+constexpr int kModulus = 206000;  // E, MPa
+
+struct DeflectionLimit {
+  double minimumRatio;  // L/f at least this
+  const char* pass;
+  const char* fail;
+};
+
+const std::array<DeflectionLimit, 3> kLimits = {{
+    {150, "<=1/150,挠度满足要求!", ">1/150,挠度不满足要求!(*************)"},
+    {240, "<=1/240,挠度满足要求!", ">1/240,挠度不满足要求!(*************)"},
+    {360, "<=1/360,挠度满足要求!", ">1/360,挠度不满足要求!(*************)"},
+}};
+
+// The limit of the selected list position; none outside the list.
+const DeflectionLimit* selectedLimit(const DesignCase& dc) {
+  if (dc.deflectionLimit < 0 || dc.deflectionLimit > 2) return nullptr;
+  return &kLimits[static_cast<std::size_t>(dc.deflectionLimit)];
+}
+
+const char* deflectionVerdict(const DesignCase& dc, double ratio) {
+  const DeflectionLimit* limit = selectedLimit(dc);
+  if (limit == nullptr) return "";
+  return ratio >= limit->minimumRatio ? limit->pass : limit->fail;
+}
+
+const char* passText(const DesignCase& dc) {
+  const DeflectionLimit* limit = selectedLimit(dc);
+  return limit == nullptr ? "" : limit->pass;
+}
+
+const char* slendernessVerdict(double lambda) {
+  return lambda <= 220 ? "<=[220],满足要求!" : ">[220],不满足要求!(*************)";
+}
+
+// Zero or negative section values would divide by zero or root a negative.
+void requireSection(const DesignCase& dc) {
+  if (dc.area > 0 && dc.ix > 0 && dc.iy > 0) return;
+  throw RunRefused(kInputCheckTitle, "截面面积A及惯性矩Ix、Iy必须大于0，无法进行长细比及挠度计算，请核对截面尺寸!");
+}
+
+void setEffectiveLengthFactor(DesignCase& dc) {
+  if (dc.latiaonum == 0) dc.mub = 1.0;
+  if (dc.latiaonum == 1) dc.mub = 0.5;
+  if (dc.latiaonum == 2) dc.mub = 0.33;
+}
+
+void slenderness(DesignCase& dc, Single Lx) {
+  ReportText& r = dc.filestring;
+  r.line(3, "<一>长细比计算");
+  setEffectiveLengthFactor(dc);
+  const Single Ly = dc.mub * dc.marlolength * 1000;
+  const double lambdaX = truncateTo(Lx / std::sqrt(dc.ix / dc.area), 2);
+  const double lambdaY = truncateTo(Ly / std::sqrt(dc.iy / dc.area), 2);
+  r.line(6, "强轴平面内计算长度为Lx=", Lx, "mm");
+  r.line(6, "强轴平面外计算长度为Ly=", dc.mub, "*", Lx, "=", Ly, "mm");
+  r.line(6, "檩条弯矩作用平面内的长细比λx=Lx/Sqr(Ix/A)=", Lx, "/Sqr(", dc.ix, "/", dc.area, ")=", lambdaX,
+         slendernessVerdict(lambdaX));
+  r.line(6, "檩条弯矩作用平面外的长细比λy=Ly/Sqr(Iy/A)=", Ly, "/Sqr(", dc.iy, "/", dc.area, ")=", lambdaY,
+         slendernessVerdict(lambdaY));
+}
+
+// The roof angle in degrees as the report shows it, from the slope value itself.
+double degreesShown(const DesignCase& dc) { return truncateTo(dc.degree * 180 / 3.14159265, 2); }
+
+// Mid-span deflection in mm of a simply supported span under qk (KN/m).
+double midSpanDeflection(const DesignCase& dc, double qk) {
+  return 5 * qk * std::pow(static_cast<double>(dc.marlolength), 4) * 1e12 / (384.0 * kModulus * dc.ix);
+}
+
+// L/f floored to 0.1. Under wind uplift f is negative and the ratio is
+// turned positive; a net downward wind load is judged like gravity.
+double spanRatio(Single Lx, double f, bool windCase) {
+  if (windCase && f < 0) return -truncateTo(Lx / f, 1);
+  return truncateTo(Lx / f, 1);
+}
+
+void writeDeflection(DesignCase& dc, double qk, Single Lx, bool windCase) {
+  const double f = midSpanDeflection(dc, qk);
+  const double fShown = truncateTo(f, 2);
+  dc.filestring.line(9, "f=5*qk*L^4/(384*E*Ix)=5*", qk * 1000, "*", Lx, "^4/(384*", kModulus, "*", dc.ix, ")=", fShown,
+                     "mm");
+  if (f == 0) {  // no load, no deflection: nothing to divide by, and nothing to exceed
+    dc.filestring.line(9, "f/L=0/", Lx, passText(dc));
+    return;
+  }
+  const double ratio = spanRatio(Lx, f, windCase);
+  dc.filestring.line(9, "f/L=", fShown, "/", Lx, "=1/", ratio, deflectionVerdict(dc, ratio));
+}
+
+// Dead + live + the larger of snow and dust (snow on a tie); only the snow
+// case floors qk.
+void gravityCase(DesignCase& dc, double alpha, Single Lx) {
+  const bool snow = dc.ksnowload >= dc.kdurtload;
+  const double third = snow ? dc.ksnowload : dc.kdurtload;
+  const double load = (dc.kdeadload + dc.kliveload + third) * dc.marlobay * std::cos(alpha);
+  const double qk = snow ? truncateTo(load, 2) : load;
+  dc.filestring.line(3, snow ? "<二>在恒载、活载、雪载作用下的变形计算" : "<二>在恒载、活载、积灰荷载作用下的变形计算");
+  dc.filestring.line(6, "线荷载标准值为:");
+  dc.filestring.line(9, snow ? "qk=(qD+qL+qS)*a*cos(α)=(" : "qk=(qD+qL+qA)*a*cos(α)=(", dc.kdeadload, "+",
+                     dc.kliveload, "+", third, ")*", dc.marlobay, "*cos(", degreesShown(dc), ")=", qk, "KN/m");
+  writeDeflection(dc, qk, Lx, false);
+}
+
+// Dead load with the characteristic wind, without the adjustment factor.
+void windCase(DesignCase& dc, double alpha, Single Lx) {
+  const double qk = truncateTo(
+      dc.kdeadload * dc.marlobay * std::cos(alpha) + dc.kwindload * dc.windhigh * dc.windstyle * dc.marlobay, 2);
+  dc.filestring.line(3, "<三>在恒载、风载作用下的变形计算");
+  dc.filestring.line(6, "线荷载标准值为:");
+  dc.filestring.line(9, "qk=qD*a*cos(α)+μs*μz*qW*a=", dc.kdeadload, "*", dc.marlobay, "*cos(", degreesShown(dc), ")",
+                     dc.windstyle, "*", dc.windhigh, "*", dc.kwindload, "*", dc.marlobay, "=", qk, "KN/m");
+  writeDeflection(dc, qk, Lx, true);
+}
+
+}  // namespace
+
+void slendernessAndDeflection(DesignCase& dc, double alpha) {
+  requireSection(dc);
+  const Single Lx = dc.marlolength * 1000;
+  slenderness(dc, Lx);
+  gravityCase(dc, alpha, Lx);
+  windCase(dc, alpha, Lx);
+}
 
 }  // namespace veldrin

@@ -1,8 +1,155 @@
-// PENDING: placeholder until this unit is built; it writes nothing.
+// Overall (lateral-torsional) stability of one combination: the buckling
+// factor ψb of the cold-formed steel code and the stress at the governing
+// flange point, with every step written into the report.
 #include "calc/stability.h"
+
+#include <array>
+#include <cmath>
+
+#include "report/runstop.h"
 
 namespace veldrin {
 
-void stability_code2(DesignCase&, Single, Single, Single, std::int16_t) {}
+namespace {
+
+// One row of the buckling-parameter table.
+struct BucklingRow {
+  double mub, zeta1, zeta2, zeta3;
+  const char* coefficients;  // the report line that names ζ1, ζ2, ζ3
+};
+
+const std::array<const char*, 3> kRowHeaders = {
+    "檩条跨间无侧向支撑点的稳定计算参数为:",
+    "檩条跨间中点有一侧向支撑点的稳定计算参数为:",
+    "檩条跨间有不少于两个等距离侧向支撑点的稳定计算参数为:",
+};
+
+const std::array<BucklingRow, 3> kUniformLoadRows = {{
+    {1.0, 1.13, 0.46, 0.53, "ζ1=1.13; ζ2=0.46; ζ3=0.53"},
+    {0.5, 1.35, 0.14, 0.83, "ζ1=1.35; ζ2=0.14; ζ3=0.83"},
+    {0.33, 1.37, 0.06, 0.88, "ζ1=1.37; ζ2=0.06; ζ3=0.88"},
+}};
+
+const std::array<BucklingRow, 3> kPointLoadRows = {{
+    {1.0, 1.37, 0.55, 0.41, "ζ1=1.37; ζ2=0.55; ζ3=0.41"},
+    {0.5, 1.83, 0, 0.94, "ζ1=1.83; ζ2=0.00; ζ3=0.94"},
+    {0.33, 1.68, 0.08, 0.80, "ζ1=1.68; ζ2=0.08; ζ3=0.80"},
+}};
+
+// The working values of the check, rounded as they are reported and used.
+struct Buckling {
+  double betaX, zeta, eta, psiB;
+};
+
+void refuseUnless(bool ok, const char* text) {
+  if (!ok) throw RunRefused(kInputCheckTitle, text);
+}
+
+// Zero or negative section values would divide by zero further on.
+void requireSection(const DesignCase& dc) {
+  refuseUnless(dc.area > 0 && dc.iy > 0 && dc.ix > 0 && dc.h > 0,
+               "截面面积A、惯性矩Ix、Iy及截面高h必须大于0，无法进行檩条稳定计算，请核对截面尺寸!");
+}
+
+// Strong-axis moment of the row, kN·m, unrounded.
+double strongAxisMoment(double qy, double Q, double L, double degree) {
+  const double uniform = qy * (L * L) / 8;
+  return Q == 0 ? uniform : uniform + Q * L / 2 * std::cos(degree);
+}
+
+// Weak-axis moment of the row: the sag rods shorten the weak-axis span.
+double weakAxisMoment(double qx, double Q, double L, double degree, int rods) {
+  const double span2 = L * L;
+  if (rods == 1) return qx * span2 / 32;
+  if (rods == 2) return Q == 0 ? qx * span2 / 360 : qx * span2 / 360 + 0.175 * Q * L * std::sin(degree);
+  return Q == 0 ? qx * span2 / 8 : qx * span2 / 8 + Q * L / 2 * std::sin(degree);
+}
+
+// Step 1: the table row by the point load and the sag rods. Any other rod
+// count leaves the coefficients and moments of the previous call.
+void applyRow(DesignCase& dc, double qx, double qy, double Q, int rods) {
+  if (rods < 0 || rods > 2) return;
+  const BucklingRow& row = (Q == 0 ? kUniformLoadRows : kPointLoadRows)[static_cast<std::size_t>(rods)];
+  dc.mub = row.mub;
+  dc.zeta1 = row.zeta1;
+  dc.zeta2 = row.zeta2;
+  dc.zeta3 = row.zeta3;
+  dc.filestring.line(6, kRowHeaders[static_cast<std::size_t>(rods)]);
+  dc.filestring.line(8, row.coefficients);
+  const double L = dc.marlolength;
+  dc.mx = truncateTo(strongAxisMoment(qy, Q, L, dc.degree), 2);
+  dc.my = truncateTo(weakAxisMoment(qx, Q, L, dc.degree, rods), 2);
+}
+
+// λy, floored to 0.1, with its line.
+double lateralSlenderness(DesignCase& dc, Single L0) {
+  const double lambdaY = truncateTo(L0 / std::sqrt(dc.iy / dc.area), 1);
+  dc.filestring.line(6, "檩条弯矩作用平面外的长细比λy=L0/Sqr(Iy/A)=", L0, "/Sqr(", dc.iy, "/", dc.area, ")=", lambdaY);
+  refuseUnless(lambdaY > 0, "檩条侧向计算长度L0为0，长细比λy为0，无法进行檩条稳定计算，请核对檩条跨度及拉条数量!");
+  return lambdaY;
+}
+
+// ψb from the rounded λy and the unrounded βx, ζ, η; the rounded values after.
+Buckling bucklingFactor(const DesignCase& dc, Single L0, double lambdaY) {
+  const double h = dc.h;
+  const double betaX = (dc.uy / 2) / dc.iy - dc.e0;
+  const double zeta = 4 * dc.iw / (h * h * dc.iy) + 0.156 * dc.it / dc.iy * std::pow(L0 / h, 2);
+  const double eta = 2 * (-dc.zeta2 * dc.e0 + dc.zeta3 * betaX) / h;
+  const double psiB = 4320 * dc.area * h * dc.zeta1 / (lambdaY * lambdaY * dc.ix) * h / 2 *
+                      (std::sqrt(eta * eta + zeta) + eta) * (235.0 / dc.steelfy);
+  return {truncateTo(betaX, 2), truncateTo(zeta, 3), truncateTo(eta, 3), truncateTo(psiB, 3)};
+}
+
+void writeBuckling(DesignCase& dc, Single L0, double lambdaY, const Buckling& k) {
+  ReportText& r = dc.filestring;
+  r.line(9, "βx=Uy/(2*Iy)-e0=", dc.uy, "/(2*", dc.iy, ")-", dc.e0, "=", k.betaX);
+  r.line(9, "ζ=4*Iω/(h^2*Iy)+0.156*It/Iy*(L0/h)^2=4*", dc.iw, "/(", dc.h, "^2*", dc.iy, ")+0.156*", dc.it, "/", dc.iy,
+         "*(", L0, "/", dc.h, ")^2=", k.zeta);
+  r.line(9, "η=2*(-ζ2*e0+ζ3*βx)/h=2*(-", dc.zeta2, "*", dc.e0, "+", dc.zeta3, "*", k.betaX, ")/", dc.h, "=", k.eta);
+  r.line(9, "ψb=4320*A*h*ζ1/(λy^2*Ix)*h/2*(Sqr(η^2+ζ)+η)*(235/fy)");
+  r.line(12, "=4320*", dc.area, "*", dc.h, "*", dc.zeta1, "/(", lambdaY, "^2*", dc.ix, ")*", dc.h, "/2*(Sqr(", k.eta,
+         "^2+", k.zeta, ")+", k.eta, ")*(235/", dc.steelfy, ")");
+  r.line(12, "=", k.psiB);
+}
+
+// Above 0.7 the elastic factor is reduced for inelastic buckling.
+double correctedPsiB(DesignCase& dc, double psiB) {
+  if (!(psiB > 0.7)) return psiB;
+  const double corrected = truncateTo(1.091 - 0.274 / psiB, 3);
+  dc.filestring.line(6, "因为ψb>0.7,所以ψb=1.091-0.274/ψb＝1.091-0.274/", psiB, "＝", corrected);
+  return corrected;
+}
+
+// The compressed flange tip: point 8 under a downward load, point 3 under uplift.
+void flangeStress(DesignCase& dc, double qy, double psiB) {
+  refuseUnless(psiB > 0, "整体稳定系数ψb为0，无法计算最大应力，请核对截面尺寸及檩条跨度!");
+  const double x0 = dc.centerx;
+  const double bending = dc.mx * dc.h / (2 * psiB * dc.ix);
+  const double sigma = truncateTo((qy >= 0 ? bending : -bending) + dc.my / dc.iy * (dc.b - x0), 2);
+  const bool passes = sigma <= dc.steelfy;
+  dc.filestring.line(9,
+                     qy >= 0 ? "最大应力为σ8=mx*h/(2*ψb * ix)+my/iy*(b-x0)＝"
+                             : "最大应力为σ3=-mx*h/(2*ψb * ix)+my/iy*(b-x0)＝-",
+                     dc.mx, "*", dc.h, "/(2*", psiB, "*", dc.ix, ")+", dc.my, "/", dc.iy, "*(", dc.b, "-", x0, ")=",
+                     sigma, passes ? "<=fy" : ">fy");
+  dc.filestring.line(3, passes ? "本荷载组合满足檁条稳定要求!" : "本荷载组合不满足檁条稳定要求!(**************)");
+}
+
+}  // namespace
+
+void stability_code2(DesignCase& dc, Single qx, Single qy, Single Q, std::int16_t latiaonum) {
+  requireSection(dc);
+  applyRow(dc, qx, qy, Q, latiaonum);
+  const Single spanMm = dc.marlolength * 1000;
+  const Single L0 = dc.mub * dc.marlolength * 1000;
+  dc.filestring.line(6, "檩条侧向计算长度为L0=μb*L=", dc.mub, "*", spanMm, "=", L0, "mm");
+  const double lambdaY = lateralSlenderness(dc, L0);
+  const Buckling k = bucklingFactor(dc, L0, lambdaY);
+  writeBuckling(dc, L0, lambdaY, k);
+  const double psiB = correctedPsiB(dc, k.psiB);
+  dc.mx *= 1e6;  // kN·m to N·mm
+  dc.my *= 1e6;
+  flangeStress(dc, qy, psiB);
+}
 
 }  // namespace veldrin

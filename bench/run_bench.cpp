@@ -1,0 +1,98 @@
+// Speed of the calculate command on the default case (Q235, 1/150, no sag
+// rods, CECS102:98), with and without the report frame.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <string>
+
+#include "calc/deflection.h"
+#include "calc/loadcombinations.h"
+#include "calc/sectionproperties.h"
+#include "input/digitalinput.h"
+#include "report/governing.h"
+#include "report/run.h"
+#include "report/runstop.h"
+
+namespace {
+
+using namespace veldrin;
+
+// Answers every dialog at once; the default case asks none.
+class SilentPlatform : public Platform {
+ public:
+  void messageBox(const std::string&, const std::string&, MessageIcon) override {}
+  std::string inputBox(const std::string&, const std::string&) override { return {}; }
+};
+
+FormState defaultForm() {
+  FormState form = startupForm("02-07-30 20:08:07");
+  form.combo1 = 0;
+  form.combo2 = 0;
+  form.combo3 = 0;
+  return form;
+}
+
+// One press of the calculate button: input, every check, the whole report
+// text and the copy handed to the result window.
+void BM_WholeRun(benchmark::State& state) {
+  const FormState form = defaultForm();
+  SilentPlatform ui;
+  DesignCase dc;
+  bool completed = false;
+  for (auto _ : state) {
+    RunOutcome outcome = cmdshow_Click(form, dc, ui);
+    completed = outcome.completed;
+    benchmark::DoNotOptimize(outcome.report.data());
+  }
+  state.counters["completed"] = completed ? 1 : 0;
+}
+BENCHMARK(BM_WholeRun);
+
+void grossSection(DesignCase& dc) {
+  const Single halfH = dc.h / 2, halfB = dc.b / 2;
+  jiemiantx_code1(dc, dc.h, dc.b, dc.a, dc.t, halfH, halfH, halfB, halfB, halfB, halfB);
+}
+
+void effectiveSection(DesignCase& dc) {
+  if (dc.effectflag) jiemiantx_code1(dc, dc.h, dc.b, dc.a, dc.t, dc.he1, dc.he2, dc.be11, dc.be12, dc.be21, dc.be22);
+}
+
+// The calculation alone: reading the fields, the gross section, the six
+// combinations, the strength checks, the effective section, the stability
+// checks, slenderness and deflection, on a fresh design case. Each of these
+// procedures writes its own lines as it goes and they stay; left out are the
+// header and section one, the section headings, the banner, the backup of
+// the previous report and the copy for the result window.
+bool calculate(const FormState& form, Platform& ui) {
+  DesignCase dc;
+  dc.code = DesignCode::Cecs102;
+  dc.deflectionLimit = form.combo2;
+  dc.sheetingRestrains = form.check1;
+  digitalinput(form, dc);
+  grossSection(dc);
+  const double alpha = truncateTo(std::atan(static_cast<double>(dc.degree)), 3);
+  const LoadCombinations combos = loadCombinations(dc, alpha);
+  strengthSection(dc, ui, combos);
+  effectiveSection(dc);
+  stabilitySection(dc, combos);
+  slendernessAndDeflection(dc, alpha);
+  benchmark::DoNotOptimize(dc.filestring.str().data());
+  return true;
+}
+
+void BM_CalculationOnly(benchmark::State& state) {
+  const FormState form = defaultForm();
+  SilentPlatform ui;
+  bool completed = false;
+  for (auto _ : state) {
+    try {
+      completed = calculate(form, ui);
+    } catch (const RunRefused&) {
+      completed = false;  // a check refused its values: the run would show a message here
+    }
+  }
+  state.counters["completed"] = completed ? 1 : 0;
+}
+BENCHMARK(BM_CalculationOnly);
+
+}  // namespace

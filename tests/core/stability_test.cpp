@@ -1,0 +1,186 @@
+#include "calc/stability.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "report/runstop.h"
+
+namespace veldrin {
+namespace {
+
+// A 1 m span with round section values: √(Iy/A) = 10, ζ = 1, βx = η = 0, so
+// ψb = 9763200/Ix·235/fy by hand.
+DesignCase roundCase(double ix = 9.76e6, std::int16_t fy = 235) {
+  DesignCase dc;
+  dc.h = 200;
+  dc.b = 75;
+  dc.marlolength = 1;
+  dc.steelfy = fy;
+  dc.area = 1000;
+  dc.iy = 1e5;
+  dc.ix = ix;
+  dc.iw = 1e9;
+  dc.centerx = 32;
+  return dc;
+}
+
+std::vector<std::string> reportLines(const DesignCase& dc) {
+  std::vector<std::string> lines;
+  const std::string& text = dc.filestring.str();
+  for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+    lines.push_back(text.substr(start, end - start));
+  }
+  return lines;
+}
+
+bool hasLine(const DesignCase& dc, const std::string& line) {
+  for (const std::string& l : reportLines(dc)) {
+    if (l == line) return true;
+  }
+  return false;
+}
+
+TEST(Stability, WritesEveryLineOfTheDerivationWithItsIndent) {
+  DesignCase dc = roundCase();
+  stability_code2(dc, 0, 8, 0, 0);
+  const std::vector<std::string> expected = {
+      "      檩条跨间无侧向支撑点的稳定计算参数为:",
+      "        ζ1=1.13; ζ2=0.46; ζ3=0.53",
+      "      檩条侧向计算长度为L0=μb*L=1*1000=1000mm",
+      "      檩条弯矩作用平面外的长细比λy=L0/Sqr(Iy/A)=1000/Sqr(100000/1000)=100",
+      "         βx=Uy/(2*Iy)-e0=0/(2*100000)-0=0",
+      "         ζ=4*Iω/(h^2*Iy)+0.156*It/Iy*(L0/h)^2=4*1000000000/(200^2*100000)+0.156*0/100000*(1000/200)^2=1",
+      "         η=2*(-ζ2*e0+ζ3*βx)/h=2*(-0.46*0+0.53*0)/200=0",
+      "         ψb=4320*A*h*ζ1/(λy^2*Ix)*h/2*(Sqr(η^2+ζ)+η)*(235/fy)",
+      "            =4320*1000*200*1.13/(100^2*9760000)*200/2*(Sqr(0^2+1)+0)*(235/235)",
+      "            =1",
+      "      因为ψb>0.7,所以ψb=1.091-0.274/ψb＝1.091-0.274/1＝0.817",
+      "         最大应力为σ8=mx*h/(2*ψb * ix)+my/iy*(b-x0)＝1000000*200/(2*0.817*9760000)+0/100000*(75-32)=12.54<=fy",
+      "   本荷载组合满足檁条稳定要求!",
+  };
+  EXPECT_EQ(reportLines(dc), expected);
+  EXPECT_EQ(dc.mub, 1.0);
+  EXPECT_EQ(dc.zeta1, 1.13);
+  EXPECT_EQ(dc.zeta2, 0.46);
+  EXPECT_EQ(static_cast<double>(dc.zeta3), 0.53);
+  EXPECT_DOUBLE_EQ(dc.mx, 1e6);
+  EXPECT_EQ(dc.my, 0);
+}
+
+TEST(Stability, PsiBIsReducedOnlyStrictlyAboveSevenTenths) {
+  DesignCase at700 = roundCase(1.394e7);  // ψb = 0.70037 → 0.700
+  stability_code2(at700, 0, 8, 0, 0);
+  EXPECT_TRUE(hasLine(at700, "            =0.7"));
+  EXPECT_EQ(at700.filestring.str().find("因为ψb>0.7"), std::string::npos);
+
+  DesignCase at701 = roundCase(1.3925e7);  // ψb = 0.70113 → 0.701
+  stability_code2(at701, 0, 8, 0, 0);
+  EXPECT_TRUE(hasLine(at701, "      因为ψb>0.7,所以ψb=1.091-0.274/ψb＝1.091-0.274/0.701＝0.7"));
+}
+
+// Section values giving ψb = 0.5 with fy = 215: the bending term is mx/106700
+// and the weak-axis term my/10^5·(75 − 63.5).
+DesignCase halfPsiCase(std::int16_t fy = 215) {
+  DesignCase dc = roundCase(21.34e6, fy);
+  dc.centerx = 63.5;
+  return dc;
+}
+
+TEST(Stability, StressEqualToFyPassesAndAboveFails) {
+  DesignCase dc = halfPsiCase();
+  stability_code2(dc, 8, 85.36, 0, 0);
+  EXPECT_TRUE(hasLine(dc, "         最大应力为σ8=mx*h/(2*ψb * ix)+my/iy*(b-x0)＝10670000*200/(2*0.5*21340000)+"
+                          "1000000/100000*(75-63.5)=215<=fy"));
+  EXPECT_EQ(reportLines(dc).back(), "   本荷载组合满足檁条稳定要求!");
+
+  DesignCase weaker = halfPsiCase(214);
+  stability_code2(weaker, 8, 85.36, 0, 0);
+  EXPECT_NE(weaker.filestring.str().find("(75-63.5)=214.6>fy\r\n"), std::string::npos);  // ψb = 0.502
+  EXPECT_EQ(reportLines(weaker).back(), "   本荷载组合不满足檁条稳定要求!(**************)");
+}
+
+TEST(Stability, ZeroLoadIsDownwardAndUpliftUsesPointThreeWithBothMinusSigns) {
+  DesignCase zero = halfPsiCase();
+  stability_code2(zero, 8, 0, 0, 0);
+  EXPECT_TRUE(hasLine(zero, "         最大应力为σ8=mx*h/(2*ψb * ix)+my/iy*(b-x0)＝0*200/(2*0.5*21340000)+"
+                            "1000000/100000*(75-63.5)=115<=fy"));
+
+  DesignCase uplift = halfPsiCase();
+  stability_code2(uplift, 8, -85.36, 0, 0);
+  EXPECT_TRUE(hasLine(uplift, "         最大应力为σ3=-mx*h/(2*ψb * ix)+my/iy*(b-x0)＝--10670000*200/(2*0.5*21340000)+"
+                              "1000000/100000*(75-63.5)=215<=fy"));
+}
+
+TEST(Stability, OneSagRodWithPointLoadDropsZeta2FromEta) {
+  DesignCase dc = roundCase();
+  dc.e0 = 50;
+  dc.uy = 1.2e7;  // βx = 60 − 50 = 10
+  stability_code2(dc, 3.2, 8, 2, 1);
+  EXPECT_TRUE(hasLine(dc, "        ζ1=1.83; ζ2=0.00; ζ3=0.94"));
+  EXPECT_TRUE(hasLine(dc, "      檩条侧向计算长度为L0=μb*L=0.5*1000=500mm"));
+  EXPECT_TRUE(hasLine(dc, "         η=2*(-ζ2*e0+ζ3*βx)/h=2*(-0*50+0.94*10)/200=0.094"));
+  EXPECT_EQ(dc.zeta2, 0);
+  EXPECT_DOUBLE_EQ(dc.mx, 2e6);  // 8/8 + 2·1/2·cos 0
+  EXPECT_DOUBLE_EQ(dc.my, 1e5);  // 3.2/32, no point-load term
+}
+
+TEST(Stability, PointLoadTermsFollowTheRowAndAnyNonZeroLoadSelectsThem) {
+  DesignCase none = roundCase();
+  none.degree = 0.5;
+  stability_code2(none, 8, 8, 2, 0);
+  EXPECT_DOUBLE_EQ(none.mx, 1.87e6);  // 1 + cos 0.5 = 1.8776
+  EXPECT_DOUBLE_EQ(none.my, 1.47e6);  // 1 + sin 0.5 = 1.4794
+
+  DesignCase two = roundCase();
+  two.degree = 0.5;
+  stability_code2(two, 3.6, 8, 2, 2);
+  EXPECT_DOUBLE_EQ(two.my, 0.17e6);  // 0.01 + 0.35·sin 0.5 = 0.1778
+
+  DesignCase tiny = roundCase();
+  stability_code2(tiny, 0, 8, 1e-6, 0);
+  EXPECT_TRUE(hasLine(tiny, "        ζ1=1.37; ζ2=0.55; ζ3=0.41"));
+}
+
+TEST(Stability, LateralLengthForEachSagRodCount) {
+  const std::vector<std::string> expected = {"1*7200=7200mm", "0.5*7200=3600mm", "0.33*7200=2376mm"};
+  for (std::int16_t rods = 0; rods <= 2; ++rods) {
+    DesignCase dc = roundCase();
+    dc.marlolength = 7.2;
+    stability_code2(dc, 0, 8, 0, rods);
+    EXPECT_TRUE(hasLine(dc, "      檩条侧向计算长度为L0=μb*L=" + expected[static_cast<std::size_t>(rods)])) << rods;
+  }
+}
+
+TEST(Stability, RodCountOutsideTheListKeepsThePreviousRow) {
+  DesignCase dc = roundCase();
+  stability_code2(dc, 0, 8, 0, 1);
+  dc.filestring.clear();
+  stability_code2(dc, 0, 16, 0, 3);
+  EXPECT_EQ(reportLines(dc).front(), "      檩条侧向计算长度为L0=μb*L=0.5*1000=500mm");
+  EXPECT_DOUBLE_EQ(dc.mx, 1e12);  // the previous 10^6 N·mm scaled once more
+}
+
+TEST(Stability, DivisorsOfZeroStopTheRunInsteadOfWritingInfinity) {
+  DesignCase zeroSpan = roundCase();
+  zeroSpan.marlolength = 0;
+  EXPECT_THROW(stability_code2(zeroSpan, 0, 8, 0, 0), RunRefused);
+
+  DesignCase firstCallOutsideList = roundCase();  // μb never set: L0 = 0
+  EXPECT_THROW(stability_code2(firstCallOutsideList, 0, 8, 0, 5), RunRefused);
+
+  DesignCase noWarping = roundCase();
+  noWarping.iw = 0;  // ζ = η = 0, so ψb = 0
+  EXPECT_THROW(stability_code2(noWarping, 0, 8, 0, 0), RunRefused);
+
+  for (double DesignCase::*field : {&DesignCase::area, &DesignCase::ix, &DesignCase::iy}) {
+    DesignCase dc = roundCase();
+    dc.*field = 0;
+    EXPECT_THROW(stability_code2(dc, 0, 8, 0, 0), RunRefused);
+    EXPECT_EQ(dc.filestring.str(), "");
+  }
+}
+
+}  // namespace
+}  // namespace veldrin
