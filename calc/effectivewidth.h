@@ -12,7 +12,7 @@ namespace veldrin {
 void youxiaokuandu_code1(DesignCase& dc, double sigma1, double sigma2, Single hb, std::int16_t choisenum);
 
 // kσ = 16 / (sqrt((1+β)^2 + 0.112(1-β)^2) + (1+β)), untruncated. The
-// denominator is positive for every β, so no value needs a special case.
+// denominator is positive for every β, so one formula serves every element.
 double bucklingCoefficient(double beta);
 
 // λp of a plate of width hb and thickness t, untruncated.

@@ -44,7 +44,7 @@ TEST(BucklingCoefficient, PlateTheoryValuesForEveryStressRatio) {
   EXPECT_EQ(truncateTo(veldrin::bucklingCoefficient(1), 3), 4);
   EXPECT_EQ(truncateTo(veldrin::bucklingCoefficient(0), 3), 7.787);
   EXPECT_EQ(truncateTo(veldrin::bucklingCoefficient(-0.5), 3), 13.239);
-  EXPECT_EQ(truncateTo(veldrin::bucklingCoefficient(-1), 3), 23.904);  // pure bending: no special case
+  EXPECT_EQ(truncateTo(veldrin::bucklingCoefficient(-1), 3), 23.904);  // pure bending
   EXPECT_EQ(truncateTo(veldrin::bucklingCoefficient(-2), 3), 38.365);
 }
 
