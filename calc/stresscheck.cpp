@@ -1,8 +1,136 @@
-// PENDING: placeholder until this unit is built; it writes nothing.
 #include "calc/stresscheck.h"
+
+#include <cmath>
+#include <string>
+
+#include "calc/effectivewidth.h"
+#include "calc/sectionproperties.h"
+#include "report/runstop.h"
 
 namespace veldrin {
 
-void neilicheck_code1(DesignCase&, double, double) {}
+namespace {
+
+// One combination's moments, the floored centroid position and the stresses.
+struct Check {
+  double mx, my;
+  Single x0, yc;
+  CornerStresses s;
+};
+
+void resetWidths(DesignCase& dc) {
+  const Single halfH = dc.h / 2, halfB = dc.b / 2;
+  dc.he1 = dc.he2 = halfH;
+  dc.be11 = dc.be12 = dc.be21 = dc.be22 = halfB;
+}
+
+void upperFlangeLines(DesignCase& dc, const Check& c) {
+  ReportText& r = dc.filestring;
+  r.line(7, c.mx >= 0 ? "1.檩条上翼缘为一边支撑一边卷边非均匀受压板件，计算板端点7、8处应力(压应力为正值，拉应力为负值):"
+                      : "1.檩条上翼缘为一边支撑一边卷边非均匀受拉板件，计算板端点7、8处应力(压应力为正值，拉应力为负值):");
+  r.line(11, "A.点7处应力为:");
+  r.line(13, "σ7=mx/ix*h/2-my/iy*x0=", c.mx, "/", dc.ix, "*", dc.h, "/2-", c.my, "/", dc.iy, "*", c.x0, "=", c.s.s7,
+         "MPa");
+  r.line(11, "B.点8处应力为:");
+  r.line(13, "σ8=mx/ix*h/2+my/iy*(b-x0)=", c.mx, "/", dc.ix, "*", dc.h, "/2+", c.my, "/", dc.iy, "*(", dc.b, "-", c.x0,
+         ")=", c.s.s8, "MPa");
+}
+
+void lowerFlangeLines(DesignCase& dc, const Check& c) {
+  ReportText& r = dc.filestring;
+  r.line(7, c.mx >= 0 ? "2.檩条下翼缘为一边支撑一边卷边受拉板件，计算板端点3、4处应力(压应力为正值，拉应力为负值):"
+                      : "2.檩条下翼缘为一边支撑一边卷边非均匀受压板件，计算板端点3、4处应力(压应力为正值，拉应力为负值):");
+  r.line(11, "A.点3处应力为:");
+  r.line(13, "σ3=-mx/ix*h/2+my/iy*(b-x0)=-", c.mx, "/", dc.ix, "*", dc.h, "/2+", c.my, "/", dc.iy, "*(", dc.b, "-",
+         c.x0, ")=", c.s.s3, "MPa");
+  r.line(11, "B.点4处应力为:");
+  r.line(13, "σ4=-mx/ix*h/2-my/iy*x0=-", c.mx, "/", dc.ix, "*", dc.h, "/2-", c.my, "/", dc.iy, "*", c.x0, "=", c.s.s4,
+         "MPa");
+}
+
+void webLines(DesignCase& dc, const Check& c) {
+  ReportText& r = dc.filestring;
+  r.line(7, "3.檩条腹板为两边支撑非均匀受压板件，板端点4、7处应力(压应力为正值，拉应力为负值):");
+  r.line(11, "A.点4处应力为:");
+  if (c.mx >= 0) {
+    r.line(13, "σ4=-mx/ix*h/2+my/iy*z0=", std::fabs(c.mx), "/", dc.ix, "*", dc.h, "/2+", c.my, "/", dc.iy, "*", dc.z0,
+           "=", c.s.s4, "MPa");
+  } else {
+    r.line(13, "σ4=-mx/ix*h/2-my/iy*z0=", std::fabs(c.mx), "/", dc.ix, "*", dc.h, "/2-", c.my, "/", dc.iy, "*", dc.z0,
+           "=", c.s.s4, "MPa");
+  }
+  r.line(11, "B.点7处应力为:");
+  r.line(13, "σ7=mx/ix*h/2-my/iy*z0=", c.mx, "/", dc.ix, "*", dc.h, "/2-", c.my, "/", dc.iy, "*", dc.z0, "=", c.s.s7,
+         "MPa");
+}
+
+// The flange in tension passes when |σ| <= fy at its web junction.
+bool lowerFlangeInTension(DesignCase& dc, const Check& c) {
+  if (std::fabs(c.s.s4) <= dc.steelfy) {
+    dc.filestring.line(11, "檩条下翼缘最大应力σ4<=fy=", dc.steelfy, "MPa,下翼缘满足要求!");
+    return true;
+  }
+  dc.filestring.line(11, "檩条下翼缘最大应力σ4>fy=", dc.steelfy, "MPa,下翼缘不满足要求!(************)");
+  dc.labout += "下翼缘应力超标,不满足要求";
+  return false;
+}
+
+bool upperFlangeInTension(DesignCase& dc, const Check& c) {
+  if (std::fabs(c.s.s7) <= dc.steelfy) {
+    dc.filestring.line(11, "檩条上翼缘最大应力σ7<=fy=", dc.steelfy, "MPa,上翼缘满足要求!");
+    return true;
+  }
+  dc.filestring.line(11, "檩条上翼缘最大应力σ7>fy=", dc.steelfy, "MPa,上翼缘不满足要求!(************)");
+  return false;
+}
+
+// Both flanges in report order; returns whether the flange in tension passed.
+bool flanges(DesignCase& dc, const Check& c) {
+  upperFlangeLines(dc, c);
+  if (c.mx >= 0) {
+    youxiaokuandu_code1(dc, c.s.s7, c.s.s8, dc.b, 1);
+    lowerFlangeLines(dc, c);
+    return lowerFlangeInTension(dc, c);
+  }
+  const bool upperPassed = upperFlangeInTension(dc, c);
+  lowerFlangeLines(dc, c);
+  youxiaokuandu_code1(dc, c.s.s4, c.s.s3, dc.b, 2);
+  return upperPassed;
+}
+
+}  // namespace
+
+CornerStresses cornerStresses(const DesignCase& dc, double mx, double my, Single x0, Single yc) {
+  const Single half = dc.h / 2;
+  const Single above = half - yc, below = half + yc, lipArm = dc.b - x0;
+  CornerStresses s;
+  s.s7 = truncateTo(mx / dc.ix * above - my / dc.iy * x0, 2);
+  s.s8 = truncateTo(mx / dc.ix * above + my / dc.iy * lipArm, 2);
+  s.s4 = truncateTo(-mx / dc.ix * below - my / dc.iy * x0, 2);
+  s.s3 = truncateTo(-mx / dc.ix * below + my / dc.iy * lipArm, 2);
+  return s;
+}
+
+void requireBendingStiffness(const DesignCase& dc) {
+  const char* suffix = "不大于0，截面尺寸无法构成有效截面，请核对截面尺寸!";
+  if (!(std::isfinite(dc.ix) && dc.ix > 0)) throw RunRefused(kInputCheckTitle, std::string("截面惯性矩Ix") + suffix);
+  if (!(std::isfinite(dc.iy) && dc.iy > 0)) throw RunRefused(kInputCheckTitle, std::string("截面惯性矩Iy") + suffix);
+}
+
+void neilicheck_code1(DesignCase& dc, double mx, double my) {
+  requireBendingStiffness(dc);
+  resetWidths(dc);
+  dc.effectflag = false;  // set from here on only by a failing flange or web
+  const Single x0 = truncateTo(dc.centerx, 2), yc = truncateTo(dc.centery, 2);
+  const Check c{mx, my, x0, yc, cornerStresses(dc, mx, my, x0, yc)};
+  const bool tensionFlangePassed = flanges(dc, c);
+  webLines(dc, c);
+  youxiaokuandu_code1(dc, c.s.s4, c.s.s7, dc.h, 3);
+  if (dc.effectflag) {
+    jiemiantx_code1(dc, dc.h, dc.b, dc.a, dc.t, dc.he1, dc.he2, dc.be11, dc.be12, dc.be21, dc.be22);
+  } else if (tensionFlangePassed) {
+    dc.filestring.line(7, "该荷载组合满足工程强度要求!");
+  }
+}
 
 }  // namespace veldrin

@@ -1,0 +1,248 @@
+#include "calc/platecheck.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "report/runstop.h"
+#include "support/scriptedplatform.h"
+
+using veldrin::allowableRatioCoefficient;
+using veldrin::DesignCase;
+using veldrin::MessageIcon;
+using veldrin::neilicheck_code2;
+using veldrin::testing::ScriptedPlatform;
+
+namespace {
+
+DesignCase section() {
+  DesignCase dc;
+  dc.h = 250;
+  dc.b = 75;
+  dc.a = 20;
+  dc.t = 2.5;
+  dc.steelfy = 215;
+  dc.ix = 1e7;
+  dc.iy = 4e5;
+  dc.centerx = 20.456;
+  dc.z0 = 35.5;
+  return dc;
+}
+
+std::vector<std::string> lines(const DesignCase& dc) {
+  std::vector<std::string> out;
+  const std::string& text = dc.filestring.str();
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+    out.push_back(text.substr(start, end - start));
+  }
+  return out;
+}
+
+std::string at(int indent, const std::string& text) { return std::string(indent, ' ') + text; }
+
+long indexOf(const std::vector<std::string>& got, const std::string& line) {
+  const auto it = std::find(got.begin(), got.end(), line);
+  return it == got.end() ? -1 : it - got.begin();
+}
+
+const char* const kWarningTitle = "应力超过设计强度,请重新输入数据!";
+const char* const kUniformNote = "一边支撑一边卷边σmax在卷边边板件截面边缘系数α<0.2,按一边支撑一边卷边均匀受压板件考虑";
+
+}  // namespace
+
+TEST(AllowableRatioCoefficient, InterpolatesTheTableBetweenItsBrackets) {
+  EXPECT_EQ(allowableRatioCoefficient(0.2), 14);
+  EXPECT_EQ(allowableRatioCoefficient(0.4), 16);
+  EXPECT_EQ(allowableRatioCoefficient(0.5), 16.5);
+  EXPECT_EQ(allowableRatioCoefficient(0.6), 17);
+  EXPECT_EQ(allowableRatioCoefficient(1.01), 20.5);
+  EXPECT_EQ(allowableRatioCoefficient(1.9), 46.5);
+  EXPECT_EQ(allowableRatioCoefficient(1.99), 46.95);
+}
+
+TEST(AllowableRatioCoefficient, OutsideTheTableTakesItsEndValues) {
+  EXPECT_EQ(allowableRatioCoefficient(0.19), 14);
+  EXPECT_EQ(allowableRatioCoefficient(-3), 14);
+  EXPECT_EQ(allowableRatioCoefficient(2.0), 47);
+  EXPECT_EQ(allowableRatioCoefficient(5), 47);
+}
+
+TEST(PlateCheck, BracketedFlangeAndTheWebDialog) {
+  DesignCase dc = section();
+  ScriptedPlatform ui;
+  ui.answers = {"50"};
+  neilicheck_code2(dc, ui, 10e6, 0.2e6);
+  const std::vector<std::string> got = lines(dc);
+  ASSERT_EQ(got.size(), 24u);
+  EXPECT_EQ(got[4], at(13, "σ8=mx/ix*h/2-my/iy*(b-x0)=10000000/10000000*250/2+200000/400000*(75-20.45)=152.27MPa"));
+  EXPECT_EQ(got[5], at(11, "截面边缘系数α=(σmax-σmin)/σmax＝(152.27-114.77)/152.27=0.24"));
+  EXPECT_EQ(got[6], at(11, "一边支撑一边卷边σmax在卷边边板件容许宽厚比系数ξ=14.4"));
+  EXPECT_EQ(got[7], at(11, "计算板件容许宽厚比htf1=100*sqrt(ξ/σmax)=100*sqrt(14.4/152.27)=30.75"));
+  EXPECT_EQ(got[8], at(11, "计算板件容许宽厚比htf1=30.75>=实际宽厚比b/t=30并且σ8<=fy=215MPa"));
+  EXPECT_EQ(got[9], at(11, "上翼缘满足工程要求!"));
+  EXPECT_EQ(got[10], at(7, "2.檩条下翼缘为一边支撑一边卷边非均匀受拉板件，计算板端点3、4处应力(压应力为正值，拉应力为负值):"));
+  EXPECT_EQ(got[12], at(13, "σ3=-mx/ix*h/2-my/iy*(b-x0)=-10000000/10000000*250/2-200000/400000*(75-20.45)=-97.73MPa"));
+  EXPECT_EQ(got[14], at(13, "σ4=-mx/ix*h/2+my/iy*x0=-10000000/10000000*250/2+200000/400000*20.45=-135.23MPa"));
+  EXPECT_EQ(got[15], at(11, "3、4处应力均小于设计强度，下翼缘全截面有效，下翼缘满足要求!"));
+  EXPECT_EQ(got[18], at(13, "σ4=-mx/ix*h/2-my/iy*z0=10000000/10000000*250/2-200000/400000*35.5=-135.23MPa"));
+  EXPECT_EQ(got[21], at(11, "薄壁型钢构件的计算参数为:α＝(σmax-σmin)/σmax＝(114.77--135.23)/114.77=2.1782"));
+  EXPECT_EQ(got[22], at(11, "腹板有效宽厚比为:htf3=50"));
+  EXPECT_EQ(got[23], at(11, "腹板有效宽厚比小于实际宽厚比,应进行有效截面的计算"));
+  ASSERT_EQ(ui.prompts.size(), 1u);
+  EXPECT_EQ(ui.prompts[0],
+            "有效宽厚比输入|腹板两边支撑非均匀受压板件(实际应力σ4=-135.23MPa,σ7=114.77MPa;实际宽厚比btf=100)有效宽厚比输入:");
+  EXPECT_EQ(dc.he, 125);  // htf3·t
+  EXPECT_EQ(dc.be1, 75);
+  EXPECT_TRUE(dc.effectflag);
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST(PlateCheck, CancelOrTextGivesARatioOfZero) {
+  for (const char* answer : {"", "abc"}) {
+    DesignCase dc = section();
+    ScriptedPlatform ui;
+    ui.answers = {answer};
+    neilicheck_code2(dc, ui, 10e6, 0.2e6);
+    const std::vector<std::string> got = lines(dc);
+    EXPECT_GE(indexOf(got, at(11, "腹板有效宽厚比为:htf3=0")), 0) << answer;
+    EXPECT_EQ(got.back(), at(11, "腹板有效宽厚比小于实际宽厚比,应进行有效截面的计算")) << answer;
+    EXPECT_TRUE(dc.effectflag) << answer;
+    EXPECT_EQ(dc.he, 0) << answer;
+  }
+}
+
+TEST(PlateCheck, SufficientWebRatioKeepsTheFullSection) {
+  DesignCase dc = section();
+  dc.he = dc.be1 = dc.be2 = 1;  // left by an earlier combination
+  ScriptedPlatform ui;
+  ui.answers = {" 120mm"};
+  neilicheck_code2(dc, ui, 10e6, 0.2e6);
+  EXPECT_EQ(lines(dc).back(), at(11, "腹板有效宽厚比大于实际宽厚比，腹板全部有效!4、7处应力均小于设计强度，腹板全截面有效，腹板满足要求!"));
+  EXPECT_EQ(dc.he, 250);
+  EXPECT_EQ(dc.be1, 75);
+  EXPECT_EQ(dc.be2, 75);
+  EXPECT_FALSE(dc.effectflag);
+}
+
+TEST(PlateCheck, FlangeBelowTheTableIsStillTested) {
+  DesignCase passing = section();
+  ScriptedPlatform ui;
+  neilicheck_code2(passing, ui, 10e6, 0.05e6);  // σ7 = 122.44, σ8 = 131.81
+  std::vector<std::string> got = lines(passing);
+  const long note = indexOf(got, at(11, kUniformNote));
+  ASSERT_EQ(note, 5);
+  EXPECT_EQ(got[6], at(11, "截面边缘系数α=(σmax-σmin)/σmax＝(131.81-122.44)/131.81=0.07"));
+  EXPECT_EQ(got[7], at(11, "一边支撑一边卷边σmax在卷边边板件容许宽厚比系数ξ=14"));
+  EXPECT_EQ(got[8], at(11, "计算板件容许宽厚比htf1=100*sqrt(ξ/σmax)=100*sqrt(14/131.81)=32.59"));
+  EXPECT_EQ(got[9], at(11, "计算板件容许宽厚比htf1=32.59>=实际宽厚比b/t=30并且σ8<=fy=215MPa"));
+  EXPECT_EQ(got[10], at(11, "上翼缘满足工程要求!"));
+
+  DesignCase failing = section();
+  neilicheck_code2(failing, ui, 20e6, 0.05e6);  // σ8 = 256.81
+  got = lines(failing);
+  EXPECT_GE(indexOf(got, at(11, "计算板件容许宽厚比htf1=23.34<=实际宽厚比b/t=30,需进行有效截面的的计算!")), 0);
+  EXPECT_EQ(failing.be1, 58.35);
+  EXPECT_TRUE(failing.effectflag);
+}
+
+TEST(PlateCheck, FlangeFromTheTopOfTheTableIsTestedWithItsLastValue) {
+  DesignCase dc = section();
+  dc.centerx = 60;  // σ7 = −60, σ8 = 15 under my alone: α = 5
+  ScriptedPlatform ui;
+  neilicheck_code2(dc, ui, 0, 0.4e6);
+  const std::vector<std::string> got = lines(dc);
+  EXPECT_EQ(got[5], at(11, "截面边缘系数α=(σmax-σmin)/σmax＝(15--60)/15=5"));
+  EXPECT_EQ(got[6], at(11, "一边支撑一边卷边σmax在卷边边板件容许宽厚比系数ξ=47"));
+  EXPECT_EQ(got[7], at(11, "计算板件容许宽厚比htf1=100*sqrt(ξ/σmax)=100*sqrt(47/15)=177.01"));
+  EXPECT_EQ(got[9], at(11, "上翼缘满足工程要求!"));
+  // mx = 0: both flanges take the compressed path, the lower one labelled in tension
+  EXPECT_EQ(got[10], at(7, "2.檩条下翼缘为一边支撑一边卷边非均匀受拉板件，计算板端点3、4处应力(压应力为正值，拉应力为负值):"));
+  EXPECT_GE(indexOf(got, at(11, "计算板件容许宽厚比htf2=100*sqrt(ξ/σmax)=100*sqrt(47/15)=177.01")), 0);
+  EXPECT_GE(indexOf(got, at(11, "计算板件容许宽厚比htf2=177.01>=实际宽厚比b/t=30并且σ3<=fy=215MPa")), 0);
+  EXPECT_GE(indexOf(got, at(11, "下翼缘满足工程要求!")), 0);
+}
+
+TEST(PlateCheck, OverstressedTensionAndWebRaiseWarningBoxes) {
+  DesignCase dc = section();
+  ScriptedPlatform ui;
+  ui.answers = {"200"};
+  neilicheck_code2(dc, ui, 20e6, 0);  // ±250 MPa everywhere
+  const std::vector<std::string> got = lines(dc);
+  EXPECT_GE(indexOf(got, at(11, "下翼缘3或4处应力大于设计强度，请重新调整檩条数据!")), 0);
+  EXPECT_EQ(got.back(), at(11, "腹板有效宽厚比大于实际宽厚比，腹板全部有效!腹板4或7处应力大于设计强度，请重新调整檩条数据!"));
+  ASSERT_EQ(ui.messages.size(), 2u);
+  EXPECT_EQ(ui.messages[0].text, "下翼缘3或4处应力大于设计强度，查看计算结果后请重新调整檩条数据!");
+  EXPECT_EQ(ui.messages[1].text, "腹板4或7处应力大于设计强度，查看计算结果后请重新调整檩条数据!");
+  for (const auto& shown : ui.messages) {
+    EXPECT_EQ(shown.title, kWarningTitle);
+    EXPECT_EQ(shown.icon, MessageIcon::Exclamation);
+  }
+
+  DesignCase upper = section();
+  ScriptedPlatform upperUi;
+  neilicheck_code2(upper, upperUi, -20e6, 0);
+  EXPECT_GE(indexOf(lines(upper), at(11, "上翼缘7或8处应力大于设计强度，请重新调整檩条数据!")), 0);
+  ASSERT_FALSE(upperUi.messages.empty());
+  EXPECT_EQ(upperUi.messages[0].text, "上翼缘7或8处应力大于设计强度，查看计算结果后请重新调整檩条数据!");
+}
+
+TEST(PlateCheck, OverstressedCompressedFlangePassingItsRatioGetsLinesOnly) {
+  DesignCase dc = section();
+  dc.t = 5;
+  ScriptedPlatform ui;
+  ui.answers = {"0"};
+  neilicheck_code2(dc, ui, 20e6, 0);  // σ8 = 250, b/t = 15
+  const std::vector<std::string> got = lines(dc);
+  EXPECT_EQ(got[9], at(11, "计算板件容许宽厚比htf1=23.66>=实际宽厚比b/t=15但是σ8>fy=215MPa"));
+  EXPECT_EQ(got[10], at(11, "上翼缘不满足工程要求!(************)"));
+  ASSERT_EQ(ui.messages.size(), 1u);  // the lower flange's, none for the upper
+  EXPECT_EQ(ui.messages[0].text, "下翼缘3或4处应力大于设计强度，查看计算结果后请重新调整檩条数据!");
+}
+
+TEST(PlateCheckGuards, ElementsWithoutCompressionAreTestedInTension) {
+  DesignCase dc = section();
+  ScriptedPlatform ui;
+  ASSERT_NO_THROW(neilicheck_code2(dc, ui, 0, 0));
+  const std::vector<std::string> got = lines(dc);
+  EXPECT_EQ(got[5], at(11, "上翼缘两端应力均不是压应力,板件不会局部屈曲,按受拉板件验算:"));
+  EXPECT_EQ(got[6], at(11, "7、8处应力均小于设计强度，上翼缘全截面有效，上翼缘满足要求!"));
+  EXPECT_GE(indexOf(got, at(11, "下翼缘两端应力均不是压应力,板件不会局部屈曲,按受拉板件验算:")), 0);
+  EXPECT_GE(indexOf(got, at(11, "腹板4、7处均不是压应力,腹板不会局部屈曲,按受拉板件验算:")), 0);
+  EXPECT_EQ(got.back(), at(11, "4、7处应力均小于设计强度，腹板全截面有效，腹板满足要求!"));
+  EXPECT_TRUE(ui.prompts.empty());  // nothing to buckle, nothing to ask
+  EXPECT_FALSE(dc.effectflag);
+}
+
+TEST(PlateCheckGuards, LipEndInTensionIsTakenAsUniformlyCompressed) {
+  DesignCase dc = section();
+  ScriptedPlatform ui;
+  ui.answers = {"100"};
+  ASSERT_NO_THROW(neilicheck_code2(dc, ui, 0, -0.4e6));  // σ7 = σ4 = 20.45, σ8 = σ3 = −54.55
+  const std::vector<std::string> got = lines(dc);
+  EXPECT_EQ(got[5], at(11, "上翼缘卷边边σ8=-54.55MPa不是压应力,压应力在支承边,按一边支撑一边卷边均匀受压板件考虑,σmax取σ7=20.45MPa"));
+  EXPECT_EQ(got[6], at(11, "按均匀受压板件取容许宽厚比系数ξ=14"));
+  EXPECT_EQ(got[7], at(11, "计算板件容许宽厚比htf1=100*sqrt(ξ/σmax)=100*sqrt(14/20.45)=82.74"));
+  EXPECT_EQ(got[8], at(11, "计算板件容许宽厚比htf1=82.74>=实际宽厚比b/t=30并且σ7<=fy=215MPa"));
+  // mx = 0: the web's coefficient is formed from σ4
+  EXPECT_GE(indexOf(got, at(11, "薄壁型钢构件的计算参数为:α＝(σmax-σmin)/σmax＝(20.45-20.45)/20.45=0")), 0);
+  EXPECT_EQ(ui.prompts.size(), 1u);
+}
+
+TEST(PlateCheckGuards, UnusableAnswersAndZeroStiffness) {
+  for (const char* answer : {"1e999", "-5"}) {
+    DesignCase dc = section();
+    ScriptedPlatform ui;
+    ui.answers = {answer};
+    ASSERT_NO_THROW(neilicheck_code2(dc, ui, 10e6, 0.2e6)) << answer;
+    EXPECT_GE(indexOf(lines(dc), at(11, "腹板有效宽厚比为:htf3=0")), 0) << answer;
+    EXPECT_EQ(dc.he, 0) << answer;
+  }
+  DesignCase noIx = section();
+  noIx.ix = 0;
+  ScriptedPlatform ui;
+  EXPECT_THROW(neilicheck_code2(noIx, ui, 10e6, 0.2e6), veldrin::RunRefused);
+  EXPECT_TRUE(ui.prompts.empty());
+}
