@@ -102,6 +102,7 @@ void writeReport(const FormState& form, DesignCase& dc, Platform& ui, std::strin
 bool runSteps(const FormState& form, DesignCase& dc, Platform& ui, std::string& step) {
   step = "数据输入";
   copyWindowControls(form, dc);
+  dc.effectflag = false;  // a flag left by the last run must not reshape this one's section
   digitalinput(form, dc);
   if (!listsComplete(dc, ui)) return false;
   guardInputs(dc);

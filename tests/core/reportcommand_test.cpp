@@ -39,11 +39,11 @@ class ReportCommand : public ::testing::Test {
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(out), slurp(err)};
   }
   std::string example() const { return std::string(VELDRIN_SOURCE_DIR) + "/examples/default.in"; }
-  // The example case with one line replaced (GB18030 bytes).
+  // The example case, in UTF-8, with line 3 replaced.
   fs::path variant(const std::string& line3) {
-    std::string text = slurp(example());
-    const std::size_t second = text.find("\r\n", text.find("\r\n") + 2) + 2;
-    text = text.substr(0, second) + line3 + "\r\n";
+    const std::string text =
+        "\"****工程墙(屋)面檁条计算\",\"20022308\",\"02-07-30 20:08:07\",250,75,20,2.5,.06\r\n"
+        ".12,.3,0,0,1,.75,1,-1.4,7.2,1.5\r\n" + line3 + "\r\n";
     const fs::path p = dir / "case.in";
     std::ofstream(p, std::ios::binary) << text;
     return p;
