@@ -32,16 +32,24 @@ struct CaseFileContent {
 // Save, step 1 and 2: the window's fields into the case variables (they keep
 // their values even when the save stops), then the selections in the order
 // steel grade, deflection limit, sag rods. Returns the message of the first
-// missing selection, or an empty text when the save may go on.
+// missing selection, or an empty text when the save may go on; errstr is
+// left empty either way. A number too large for its field throws RunRefused
+// (report/runstop.h, title "输入数据检查", text naming the field) exactly as
+// the run does; the boxes read before it keep their new values.
 std::string prepareSave(const FormState& form, DesignCase& dc);
 
 // The file's bytes (three lines, CR LF, GB18030) for the window's state and
 // the variables prepareSave filled. Throws CaseFileError naming the field for
-// a text holding a double quote, which could not be read back.
+// a text holding a double quote or a line break, which could not be read
+// back, and with the list message when a list has no selection.
 std::string encodeCaseFile(const FormState& form, const DesignCase& dc);
 
-// Reads a whole file (UTF-8 or GBK). Throws CaseFileError naming the line and
-// item for a short or malformed file or a number item that is not a number.
+// Reads a whole file (UTF-8, with or without a byte-order mark, or GBK /
+// GB18030). Lines may end in CR LF or LF, the last one may lack it; blank
+// lines after the third are allowed, any other fourth line is refused.
+// Throws CaseFileError naming the line and item for a short or malformed
+// file, a wrong number of items, or a number item that is not a number
+// (empty included) or does not fit its field.
 CaseFileContent decodeCaseFile(const std::string& bytes);
 
 // Open, steps 5 to 10: the variables, the fields in their display form, the

@@ -1,0 +1,96 @@
+// Filling the window and the design case from a file that has been read.
+#include <algorithm>
+
+#include "casefile/casefile.h"
+#include "casefile/casewords.h"
+#include "report/numbertext.h"
+
+namespace veldrin {
+
+namespace {
+
+void setVariables(const CaseFileContent& c, DesignCase& dc) {
+  dc.projectname = c.projectname;
+  dc.projectcode = c.projectcode;
+  dc.projecttime = c.projecttime;
+  dc.h = c.h;
+  dc.b = c.b;
+  dc.a = c.a;
+  dc.t = c.t;
+  dc.degree = c.degree;
+  dc.kdeadload = c.kdeadload;
+  dc.kliveload = c.kliveload;
+  dc.ksnowload = c.ksnowload;
+  dc.kdurtload = c.kdurtload;
+  dc.kshigongload = c.kshigongload;
+  dc.kwindload = c.kwindload;
+  dc.windhigh = c.windhigh;
+  dc.windstyle = c.windstyle;
+  dc.marlolength = c.marlolength;
+  dc.marlobay = c.marlobay;
+}
+
+// The boxes show the variables in display form: "0.30" comes back "0.3".
+void fillFields(const DesignCase& dc, FormState& form) {
+  form.field(1) = dc.projectname;
+  form.field(2) = dc.projectcode;
+  form.field(3) = dc.projecttime;
+  form.field(4) = numText(dc.h);
+  form.field(5) = numText(dc.b);
+  form.field(6) = numText(dc.a);
+  form.field(7) = numText(dc.t);
+  form.field(8) = numText(dc.kwindload);
+  form.field(9) = numText(dc.windhigh);
+  form.field(10) = numText(dc.windstyle);
+  form.field(11) = numText(dc.marlolength);
+  form.field(12) = numText(dc.marlobay);
+  form.field(13) = numText(dc.degree);
+  form.field(14) = numText(dc.kdeadload);
+  form.field(15) = numText(dc.kliveload);
+  form.field(16) = numText(dc.ksnowload);
+  form.field(17) = numText(dc.kdurtload);
+  form.field(18) = numText(dc.kshigongload);
+}
+
+// Position of word in words, or -1.
+template <std::size_t N>
+int positionOf(const std::string& word, const std::array<std::string_view, N>& words) {
+  const auto found = std::find(words.begin(), words.end(), word);
+  return found == words.end() ? -1 : static_cast<int>(found - words.begin());
+}
+
+void applySagRods(const std::string& word, FormState& form, DesignCase& dc) {
+  const int position = positionOf(word, casewords::kSagRods);
+  if (position < 0) return;  // an unknown word changes neither
+  form.combo3 = position;
+  dc.mub = casewords::kSagRodMub[static_cast<std::size_t>(position)];
+}
+
+void applyCode(const std::string& word, FormState& form) {
+  if (word == casewords::kCodeCecs102) {
+    form.optcode1 = true;
+    form.optcode2 = false;
+  } else if (word == casewords::kCodeGbj18) {
+    form.optcode1 = false;
+    form.optcode2 = true;
+  }
+}
+
+void applySelections(const std::array<std::string, 5>& words, FormState& form, DesignCase& dc) {
+  form.combo1 = words[0] == casewords::kSteelQ235 ? 0 : 1;  // anything but A3 is Q345
+  const int deflection = positionOf(words[1], casewords::kDeflection);
+  if (deflection >= 0) form.combo2 = deflection;
+  applySagRods(words[2], form, dc);
+  applyCode(words[3], form);
+  form.check1 = words[4] == casewords::kSheetingRestrains ? 1 : 0;
+}
+
+}  // namespace
+
+void applyCaseFile(const CaseFileContent& content, FormState& form, DesignCase& dc) {
+  setVariables(content, dc);
+  fillFields(dc, form);
+  applySelections(content.words, form, dc);
+}
+
+}  // namespace veldrin

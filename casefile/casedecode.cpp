@@ -1,0 +1,179 @@
+// Reading a ".in" file. The whole file is checked before anything is taken
+// from it: a short or malformed file, or a number item that is not a number,
+// is refused with a message that names the line and the item.
+#include <algorithm>
+#include <cmath>
+#include <string_view>
+#include <vector>
+
+#include "casefile/casefile.h"
+#include "casefile/caselayout.h"
+#include "casefile/textcodec.h"
+#include "input/numberrules.h"
+
+namespace veldrin {
+
+namespace {
+
+[[noreturn]] void refuse(const std::string& message) { throw CaseFileError(message); }
+
+std::string lineName(int line) { return "第" + std::to_string(line) + "行"; }
+
+std::string itemPlace(int line, int item) {
+  std::string place = lineName(line) + "第" + std::to_string(item) + "项";
+  if (static_cast<std::size_t>(item) <= kItemsPerLine.at(static_cast<std::size_t>(line - 1))) {
+    place += "(" + itemName(line, item) + ")";
+  }
+  return place;
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::size_t skipBlanks(std::string_view s, std::size_t i) {
+  while (i < s.size() && isBlank(s[i])) ++i;
+  return i;
+}
+
+std::string_view trimmed(std::string_view s) {
+  s.remove_prefix(skipBlanks(s, 0));
+  while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+// A quoted item from the quote at i to its closing quote; only blanks may
+// follow it before the next comma. i ends on that comma or the line end.
+std::string quotedItem(std::string_view line, std::size_t& i, int lineNo, int itemNo) {
+  const std::size_t close = line.find('"', i + 1);
+  if (close == std::string_view::npos) refuse(itemPlace(lineNo, itemNo) + "的引号没有结束");
+  std::string item(line.substr(i + 1, close - i - 1));
+  i = skipBlanks(line, close + 1);
+  if (i < line.size() && line[i] != ',') refuse(itemPlace(lineNo, itemNo) + "的引号后有多余的字符");
+  return item;
+}
+
+std::string bareItem(std::string_view line, std::size_t& i) {
+  const std::size_t comma = line.find(',', i);
+  const std::size_t end = comma == std::string_view::npos ? line.size() : comma;
+  std::string item(trimmed(line.substr(i, end - i)));
+  i = end;
+  return item;
+}
+
+std::vector<std::string> splitItems(std::string_view line, int lineNo) {
+  std::vector<std::string> items;
+  std::size_t i = 0;
+  for (;;) {
+    const int itemNo = static_cast<int>(items.size()) + 1;
+    i = skipBlanks(line, i);
+    const bool quoted = i < line.size() && line[i] == '"';
+    items.push_back(quoted ? quotedItem(line, i, lineNo, itemNo) : bareItem(line, i));
+    if (i >= line.size()) return items;
+    ++i;  // past the comma
+  }
+}
+
+// Lines end in LF, with or without CR before it; the last line may lack it.
+std::vector<std::string_view> splitLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  while (!text.empty()) {
+    const std::size_t lf = text.find('\n');
+    std::string_view line = text.substr(0, lf);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.push_back(line);
+    if (lf == std::string_view::npos) break;
+    text.remove_prefix(lf + 1);
+  }
+  return lines;
+}
+
+void checkItemCount(const std::vector<std::string>& items, std::string_view line, int lineNo) {
+  const std::size_t wanted = kItemsPerLine.at(static_cast<std::size_t>(lineNo - 1));
+  const std::string should = "，应有" + std::to_string(wanted) + "项";
+  if (trimmed(line).empty()) refuse(lineName(lineNo) + "是空行" + should);
+  if (items.size() < wanted) {
+    refuse(lineName(lineNo) + "只有" + std::to_string(items.size()) + "项" + should + "，缺少" +
+           itemPlace(lineNo, static_cast<int>(items.size()) + 1));
+  }
+  if (items.size() > wanted) refuse(lineName(lineNo) + "多于" + std::to_string(wanted) + "项");
+}
+
+// The items of one line, read as the type of their field.
+class LineItems {
+ public:
+  LineItems(std::string_view line, int lineNo) : line_(lineNo), items_(splitItems(line, lineNo)) {
+    checkItemCount(items_, line, lineNo);
+  }
+  const std::string& text(int item) const { return items_.at(static_cast<std::size_t>(item - 1)); }
+  double number(int item) const {
+    if (!isNumeric(text(item))) refuse(itemPlace(line_, item) + "不是数字");
+    const double v = leadingNumber(text(item));
+    if (!std::isfinite(v)) refuse(itemPlace(line_, item) + "超出可计算的数值范围");
+    return v;
+  }
+  Single single(int item) const {
+    const Single v = number(item);
+    if (!std::isfinite(static_cast<double>(v))) refuse(itemPlace(line_, item) + "超出可计算的数值范围");
+    return v;
+  }
+
+ private:
+  int line_;
+  std::vector<std::string> items_;
+};
+
+std::string utf8Text(const std::string& bytes) {
+  Converted text = fileTextToUtf8(bytes);
+  if (!text.text) {
+    const auto before = std::string_view(bytes).substr(0, text.failedAt);
+    const int line = 1 + static_cast<int>(std::count(before.begin(), before.end(), '\n'));
+    refuse(lineName(line) + "含有无法识别的字符(文件既不是GBK也不是UTF-8编码)");
+  }
+  return std::move(*text.text);
+}
+
+void checkLineCount(const std::vector<std::string_view>& lines) {
+  for (std::size_t n = lines.size(); n < 3; ++n) refuse("文件不完整：缺少" + lineName(static_cast<int>(n) + 1));
+  for (std::size_t n = 3; n < lines.size(); ++n) {
+    if (!trimmed(lines[n]).empty()) refuse(lineName(static_cast<int>(n) + 1) + "多余：文件只应有三行");
+  }
+}
+
+void readLine1(const LineItems& l, CaseFileContent& c) {
+  c.projectname = l.text(1);
+  c.projectcode = l.text(2);
+  c.projecttime = l.text(3);
+  c.h = l.single(4);
+  c.b = l.single(5);
+  c.a = l.single(6);
+  c.t = l.single(7);
+  c.degree = l.single(8);
+}
+
+void readLine2(const LineItems& l, CaseFileContent& c) {
+  c.kdeadload = l.number(1);
+  c.kliveload = l.number(2);
+  c.ksnowload = l.number(3);
+  c.kdurtload = l.number(4);
+  c.kshigongload = l.number(5);
+  c.kwindload = l.number(6);
+  c.windhigh = l.single(7);
+  c.windstyle = l.number(8);
+  c.marlolength = l.single(9);
+  c.marlobay = l.number(10);
+}
+
+}  // namespace
+
+CaseFileContent decodeCaseFile(const std::string& bytes) {
+  const std::string text = utf8Text(bytes);
+  const std::vector<std::string_view> lines = splitLines(text);
+  checkLineCount(lines);
+  CaseFileContent content;
+  readLine1(LineItems(lines[0], 1), content);
+  readLine2(LineItems(lines[1], 2), content);
+  const LineItems line3(lines[2], 3);
+  for (int item = 1; item <= 5; ++item) content.words.at(static_cast<std::size_t>(item - 1)) = line3.text(item);
+  return content;
+}
+
+}  // namespace veldrin

@@ -1,0 +1,30 @@
+#pragma once
+// The character sets of the ".in" file: the program works in UTF-8, the file
+// holds GB18030 (GBK for every character GBK has). Older files in UTF-8 are
+// read as well.
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace veldrin {
+
+// True when the bytes are well-formed UTF-8 (no overlong forms, no
+// surrogates, nothing above U+10FFFF).
+bool isValidUtf8(std::string_view bytes);
+
+// The result of a conversion, or the byte offset in the input where it
+// failed (a byte sequence the source set does not have).
+struct Converted {
+  std::optional<std::string> text;
+  std::size_t failedAt = 0;
+};
+
+Converted utf8ToGb18030(std::string_view utf8);
+Converted gb18030ToUtf8(std::string_view gb);
+
+// A file's bytes as UTF-8: well-formed UTF-8 is taken as it is (without a
+// leading byte-order mark), anything else is read as GB18030.
+Converted fileTextToUtf8(std::string_view bytes);
+
+}  // namespace veldrin

@@ -1,0 +1,118 @@
+// The headless command, run as a process: exit codes, streams and files.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Result {
+  int exitCode = -1;
+  std::string out, err;
+};
+
+std::string slurp(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+class ReportCommand : public ::testing::Test {
+ protected:
+  fs::path dir = fs::temp_directory_path() / ("veldrin-cli-" + std::to_string(::getpid()) + "-" +
+                                               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  void SetUp() override { fs::create_directories(dir); }
+  void TearDown() override { fs::remove_all(dir); }
+
+  Result run(const std::string& args) {
+    const fs::path out = dir / "stdout", err = dir / "stderr";
+    const std::string command = std::string(VELDRIN_REPORT_EXE) + " " + args + " >" + out.string() + " 2>" + err.string();
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(out), slurp(err)};
+  }
+  std::string example() const { return std::string(VELDRIN_SOURCE_DIR) + "/examples/default.in"; }
+  // The example case with one line replaced (GB18030 bytes).
+  fs::path variant(const std::string& line3) {
+    std::string text = slurp(example());
+    const std::size_t second = text.find("\r\n", text.find("\r\n") + 2) + 2;
+    text = text.substr(0, second) + line3 + "\r\n";
+    const fs::path p = dir / "case.in";
+    std::ofstream(p, std::ios::binary) << text;
+    return p;
+  }
+};
+
+}  // namespace
+
+TEST_F(ReportCommand, HelpDocumentsTheCommand) {
+  const Result r = run("--help");
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_NE(r.out.find("--web-ratio"), std::string::npos);
+  EXPECT_NE(r.out.find("Exit status"), std::string::npos);
+}
+
+TEST_F(ReportCommand, TheExampleCaseGivesAReportOnStdout) {
+  const Result r = run(example());
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.out.rfind("****工程墙(屋)面檁条计算\r\n工程编号:20022308\r\n", 0), 0u);
+  EXPECT_NE(r.out.find("〖Veldrin 计算时间:02-07-30 20:08:07〗\r\n"), std::string::npos);
+  EXPECT_EQ(r.out.find("\n", 0), r.out.find("\r\n", 0) + 1);  // CR LF line ends
+}
+
+TEST_F(ReportCommand, OutputFileHoldsTheSameReport) {
+  const Result toStdout = run(example());
+  const Result toFile = run(example() + " -o " + (dir / "report.txt").string());
+  EXPECT_EQ(toFile.exitCode, 0);
+  EXPECT_TRUE(toFile.out.empty());
+  EXPECT_EQ(slurp(dir / "report.txt"), toStdout.out);
+}
+
+TEST_F(ReportCommand, IoFailuresExitOne) {
+  EXPECT_EQ(run((dir / "missing.in").string()).exitCode, 1);
+  const Result r = run(example() + " -o " + (dir / "no-such-dir" / "report.txt").string());
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.err.find("cannot write"), std::string::npos);
+}
+
+TEST_F(ReportCommand, RefusedFileExitsTwoWithItsMessage) {
+  const fs::path p = dir / "short.in";
+  std::ofstream(p, std::ios::binary) << "\"only one line\"\r\n";
+  const Result r = run(p.string());
+  EXPECT_EQ(r.exitCode, 2);
+  EXPECT_FALSE(r.err.empty());
+  EXPECT_TRUE(r.out.empty());
+}
+
+TEST_F(ReportCommand, UsageErrorsExitTwo) {
+  EXPECT_EQ(run("").exitCode, 2);
+  EXPECT_EQ(run(example() + " --bogus").exitCode, 2);
+}
+
+TEST_F(ReportCommand, AnIncompleteSelectionStopsTheRun) {
+  // An unknown deflection word leaves the list unselected, as Open does.
+  const fs::path p = variant("\"A3\",\"1/999\",\"0\",\"门式钢架轻型房屋钢结构技术规程CECS102:98\",\"屋面板不能阻止檩条的侧向失稳\"");
+  const Result r = run(p.string());
+  EXPECT_EQ(r.exitCode, 2);
+  EXPECT_TRUE(r.out.empty());
+  EXPECT_NE(r.err.find("输入数据不完整: 请输入挠度限值!"), std::string::npos) << r.err;
+}
+
+TEST_F(ReportCommand, TheWebRatioDialogIsAnsweredFromTheCommandLine) {
+  const fs::path p = variant("\"A3\",\"1/150\",\"0\",\"冷弯薄壁型钢结构技术规范GBJ18-87\",\"屋面板不能阻止檩条的侧向失稳\"");
+  const Result unanswered = run(p.string());
+  EXPECT_EQ(unanswered.exitCode, 2);
+  EXPECT_NE(unanswered.err.find("--web-ratio"), std::string::npos);
+  EXPECT_TRUE(unanswered.out.empty());
+  const Result answered = run(p.string() + " --web-ratio 50");
+  EXPECT_EQ(answered.exitCode, 0) << answered.err;
+  EXPECT_NE(answered.out.find("18.计算规范:冷弯薄壁型钢结构技术规范GBJ18-87"), std::string::npos);
+  EXPECT_NE(answered.out.find("腹板有效宽厚比为:htf3=50"), std::string::npos);
+}
