@@ -39,6 +39,7 @@ FrmMain::FrmMain(QWidget* parent) : QWidget(parent), programEnd_([] { QCoreAppli
   connectCommands();
   connectFields();
   field(1)->setFocus();
+  field(1)->selectAsFocused();  // the focus arrives with the window, not from another control
   formLoad();
 }
 
