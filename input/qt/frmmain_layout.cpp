@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <vector>
 
 #include "figures/qt/sectionlegend.h"
 #include "input/qt/fieldbox.h"
