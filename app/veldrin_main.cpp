@@ -1,7 +1,17 @@
-// PENDING: the desktop program's main comes with the main window.
+// The desktop program: the main window is the first and home window.
 #include <QApplication>
+#include <clocale>
+
+#include "input/qt/frmmain.h"
+#include "input/qt/songfont.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  return 0;
+  // QApplication takes the user's locale on Unix; the number rules and the
+  // report's number text always use "." as the decimal point.
+  std::setlocale(LC_NUMERIC, "C");
+  QApplication::setFont(veldrin::songFont(10.5));
+  veldrin::FrmMain window;
+  window.show();
+  return app.exec();
 }

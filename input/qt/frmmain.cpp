@@ -1,0 +1,136 @@
+#include "input/qt/frmmain.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTime>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+
+#include "figures/qt/sectionlegend.h"
+#include "input/qt/fieldbox.h"
+#include "report/run.h"
+
+namespace veldrin {
+
+namespace {
+
+QString toQ(const std::string& s) { return QString::fromStdString(s); }
+
+// The sheeting box reads 0 clear, 1 ticked, 2 greyed.
+int checkValue(Qt::CheckState state) {
+  if (state == Qt::Checked) return 1;
+  return state == Qt::PartiallyChecked ? 2 : 0;
+}
+
+Qt::CheckState checkStateOf(int value) {
+  if (value == 1) return Qt::Checked;
+  return value == 2 ? Qt::PartiallyChecked : Qt::Unchecked;
+}
+
+}  // namespace
+
+FrmMain::FrmMain(QWidget* parent) : QWidget(parent), programEnd_([] { QCoreApplication::exit(0); }) {
+  buildControls();
+  buildLayout();
+  setTabOrder();
+  connectCommands();
+  connectFields();
+  field(1)->setFocus();
+  field(1)->selectAsFocused();  // the focus arrives with the window, not from another control
+  formLoad();
+}
+
+// The result window and the figure dialog refer back to this window: they
+// go with it.
+FrmMain::~FrmMain() {
+  delete static_cast<QWidget*>(FrmOut::loadedInstance());
+  delete static_cast<QWidget*>(FrmPicShow::loadedInstance());
+}
+
+void FrmMain::connectCommands() {
+  connect(cmdshow_, &QPushButton::clicked, this, [this] { cmdshowClick(); });
+  connect(cmdsave_, &QPushButton::clicked, this, [this] { cmdsaveClick(); });
+  connect(cmdopen_, &QPushButton::clicked, this, [this] { cmdopenClick(); });
+  connect(cmdhelp_, &QPushButton::clicked, this, [this] { cmdhelpClick(); });
+  connect(cmdexit_, &QPushButton::clicked, this, [this] { endProgram(); });
+  connect(cmdtu_, &QPushButton::clicked, this, [this] { cmdtuClick(); });
+  connect(picture1_, &SectionLegend::clicked, this, [this] { picture1Click(); });
+  // cmdquickshow has no action.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, [this] { endProgram(); });
+}
+
+void FrmMain::formLoad() {
+  field(3)->setText(QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss"));
+  cmdtu_->click();
+}
+
+FormState FrmMain::formState() const {
+  FormState form;
+  for (int n = 1; n <= kFieldCount; ++n) form.field(n) = field(n)->text().toStdString();
+  form.combo1 = combos_[0]->currentIndex();
+  form.combo2 = combos_[1]->currentIndex();
+  form.combo3 = combos_[2]->currentIndex();
+  form.optcode1 = optcode1_->isChecked();
+  form.optcode2 = optcode2_->isChecked();
+  form.check1 = checkValue(check1_->checkState());
+  return form;
+}
+
+void FrmMain::showFormState(const FormState& form) {
+  for (int n = 1; n <= kFieldCount; ++n) field(n)->setText(toQ(form.field(n)));
+  combos_[0]->setCurrentIndex(form.combo1);
+  combos_[1]->setCurrentIndex(form.combo2);
+  combos_[2]->setCurrentIndex(form.combo3);
+  if (form.optcode1) optcode1_->setChecked(true);
+  if (form.optcode2) optcode2_->setChecked(true);
+  check1_->setCheckState(checkStateOf(form.check1));
+}
+
+// The one core run; the window shows its progress text and hands the
+// finished report over.
+void FrmMain::cmdshowClick() {
+  const RunOutcome outcome = cmdshow_Click(formState(), dc_, WindowToolkit::current());
+  labout_->setText(toQ(dc_.labout));
+  if (outcome.completed) FrmOut::load(*this)->showReport(toQ(outcome.report));
+}
+
+void FrmMain::cmdhelpClick() {
+  WindowToolkit::current().messageBox("目前版本还只能计算屋面C形檁条，在后续版本中将增加墙屋面的各种檁条计算!", "帮助说明",
+                                      MessageIcon::None);
+}
+
+void FrmMain::cmdtuClick() { picture1_->draw(sectionTexts(), dc_); }
+
+// The dialog is shown first; then it gets the four texts exactly as typed.
+void FrmMain::picture1Click() {
+  FrmPicShow* dialog = FrmPicShow::load(*this);
+  dialog->show();
+  dialog->raise();
+  dialog->setSectionTexts(sectionTexts());
+}
+
+// Every window goes, without a prompt and without saving anything.
+void FrmMain::endProgram() {
+  for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
+  programEnd_();
+}
+
+QString FrmMain::projectName() const { return field(1)->text(); }
+
+QImage FrmMain::sectionFigure() { return FrmPicShow::load(*this)->picture(); }
+
+void FrmMain::showMainWindow() {
+  show();
+  raise();
+  activateWindow();
+}
+
+std::array<QString, 4> FrmMain::sectionTexts() const {
+  return {field(4)->text(), field(5)->text(), field(6)->text(), field(7)->text()};
+}
+
+}  // namespace veldrin

@@ -1,0 +1,107 @@
+#pragma once
+// The main window: the design case's boxes, lists and options, the legend,
+// the quick-result panel and the commands (calculate, open, save, help,
+// close). It gathers texts and selections and shows what the core gives
+// back; the calculation and the file format live in the core.
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "figures/qt/frmpicshow.h"
+#include "input/designcase.h"
+#include "input/formstate.h"
+#include "results/frmout.h"
+#include "toolkit/qt/windowtoolkit.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLayout;
+class QPushButton;
+class QRadioButton;
+
+namespace veldrin {
+
+class FieldBox;
+class SectionLegend;
+
+class FrmMain : public QWidget, public ResultHost, public SectionTextSource {
+  Q_OBJECT
+ public:
+  explicit FrmMain(QWidget* parent = nullptr);  // builds the window and runs Form_Load
+  ~FrmMain() override;                          // unloads the result window and figure dialog
+
+  FormState formState() const;              // the boxes, lists, options and sheeting box
+  void showFormState(const FormState& form);
+  const DesignCase& designCase() const { return dc_; }
+
+  // What cmdexit and Esc do after closing every window; the desktop program
+  // leaves its event loop.
+  void setProgramEnd(std::function<void()> end) { programEnd_ = std::move(end); }
+
+  // ResultHost and SectionTextSource.
+  QString projectName() const override;
+  QImage sectionFigure() override;
+  void showMainWindow() override;
+  std::array<QString, 4> sectionTexts() const override;
+
+ private:
+  // Building the window.
+  void buildControls();
+  void buildLayout();
+  QLayout* buildHeader();
+  QLayout* buildButtonBlock();
+  QLayout* buildLegend();
+  QGroupBox* buildFieldFrame(const char* caption, std::initializer_list<int> fields);
+  QGroupBox* buildCodeFrame();
+  QGroupBox* buildGeometryFrame();
+  QGroupBox* buildQuickResultFrame();
+  QLabel* labelFor(int field, QWidget* parent);
+  void setTabOrder();
+  void connectCommands();
+  void connectFields();
+  int twips(int t) const;
+
+  // Handlers.
+  void formLoad();
+  void cmdshowClick();
+  void cmdhelpClick();
+  void cmdtuClick();
+  void picture1Click();
+  void endProgram();
+  void fieldEnter(FieldBox* box);
+  void sectionTextChanged();
+
+  // Design-case files.
+  void cmdsaveClick();
+  void cmdopenClick();
+  bool writeCaseFile(const QString& path, const std::string& bytes);
+  std::optional<std::string> readCaseFile(const QString& path);
+  void applyOpenedFile(const std::string& bytes);
+
+  FieldBox* field(int n) const { return fields_.at(static_cast<std::size_t>(n - 1)); }
+
+  DesignCase dc_;
+  FileDialogRequest commonDialog1_;  // one dialog for Open and Save: its settings carry over
+  std::function<void()> programEnd_;
+
+  std::array<FieldBox*, kFieldCount> fields_{};
+  std::array<QComboBox*, 3> combos_{};
+  QRadioButton* optcode1_ = nullptr;
+  QRadioButton* optcode2_ = nullptr;
+  QCheckBox* check1_ = nullptr;
+  QPushButton* cmdopen_ = nullptr;
+  QPushButton* cmdhelp_ = nullptr;
+  QPushButton* cmdexit_ = nullptr;
+  QPushButton* cmdsave_ = nullptr;
+  QPushButton* cmdshow_ = nullptr;
+  QPushButton* cmdquickshow_ = nullptr;
+  QPushButton* cmdtu_ = nullptr;
+  SectionLegend* picture1_ = nullptr;
+  QLabel* labout_ = nullptr;
+};
+
+}  // namespace veldrin

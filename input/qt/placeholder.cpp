@@ -1,1 +1,0 @@
-// PENDING: the main window comes here.

@@ -1,0 +1,200 @@
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "casefile/casefile.h"
+#include "gui/frmmain_fixture.h"
+
+namespace veldrin {
+namespace {
+
+class CaseFileCommands : public FrmMainTest {
+ protected:
+  QTemporaryDir dir;
+
+  QString pathOf(const QString& name) const { return dir.filePath(name); }
+
+  void saveAs(const QString& path) {
+    toolkit.saveAnswers.push_back({path, 1});
+    button("Cmdsave")->click();
+  }
+  void open(const QString& path) {
+    toolkit.openAnswers.push_back({path, 1});
+    button("Cmdopen")->click();
+  }
+  static QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+  static void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  }
+  void setBoxes(const std::vector<std::pair<const char*, QString>>& texts) const {
+    for (const auto& [name, text] : texts) box(name)->setText(text);
+  }
+};
+
+TEST_F(CaseFileCommands, SaveNamesTheFirstMissingListWithoutDialogOrFile) {
+  const struct {
+    int steel, deflection, rods;
+    const char* message;
+  } cases[] = {{-1, -1, -1, "请输入钢材型号!"}, {0, -1, -1, "请输入挠度限值!"}, {0, 0, -1, "请输入拉条数量!"}};
+  for (const auto& c : cases) {
+    toolkit.messages.clear();
+    selectLists(c.steel, c.deflection, c.rods);
+    saveAs(pathOf("never.in"));
+    ASSERT_EQ(toolkit.messages.size(), 1u);
+    EXPECT_EQ(toolkit.messages[0].text, c.message);
+    EXPECT_EQ(toolkit.messages[0].title, "");
+    EXPECT_EQ(toolkit.messages[0].icon, MessageIcon::None);
+    toolkit.saveAnswers.clear();
+  }
+  EXPECT_TRUE(toolkit.saveRequests.empty());
+  EXPECT_FALSE(QFile::exists(pathOf("never.in")));
+  EXPECT_TRUE(window->designCase().errstr.empty());
+}
+
+TEST_F(CaseFileCommands, OneDialogServesBothCommandsAndLearnsItsExtensionAfterTheFirstUse) {
+  selectLists(0, 0, 0);
+  button("Cmdsave")->click();  // cancelled: nothing scripted
+  ASSERT_EQ(toolkit.saveRequests.size(), 1u);
+  EXPECT_EQ(toolkit.saveRequests[0].filter, "in格式文档|*.in");
+  EXPECT_EQ(toolkit.saveRequests[0].fileName, "工程墙(屋)面檁条计算");
+  EXPECT_EQ(toolkit.saveRequests[0].defaultExtension, "");
+  const QString path = pathOf("case.in");
+  saveAs(path);
+  EXPECT_EQ(toolkit.saveRequests[1].defaultExtension, "");  // the cancel did not set it
+  button("Cmdopen")->click();
+  ASSERT_EQ(toolkit.openRequests.size(), 1u);
+  EXPECT_EQ(toolkit.openRequests[0].filter, "in格式文档|*.in");
+  EXPECT_EQ(toolkit.openRequests[0].defaultExtension, "in");
+  EXPECT_EQ(toolkit.openRequests[0].fileName, path);
+  EXPECT_TRUE(toolkit.messages.empty());
+}
+
+TEST_F(CaseFileCommands, ANameWithoutThePlaceholderIsProposedWhole) {
+  selectLists(0, 0, 0);
+  for (const QString& name : {QString("仓库檩条"), QString("**半星"), QString("****")}) {
+    box("Text1")->setText(name);
+    button("Cmdsave")->click();
+  }
+  ASSERT_EQ(toolkit.saveRequests.size(), 3u);
+  EXPECT_EQ(toolkit.saveRequests[0].fileName, "仓库檩条");
+  EXPECT_EQ(toolkit.saveRequests[1].fileName, "**半星");
+  EXPECT_EQ(toolkit.saveRequests[2].fileName, "");
+}
+
+TEST_F(CaseFileCommands, SaveWritesTheCodecBytesAndReplacesAnOldFileWhole) {
+  selectLists(1, 1, 2);
+  const QString path = pathOf("case.in");
+  writeFile(path, QByteArray(5000, 'x'));
+  saveAs(path);
+  EXPECT_TRUE(toolkit.messages.empty());
+  DesignCase dc;
+  const FormState form = window->formState();
+  ASSERT_TRUE(prepareSave(form, dc).empty());
+  const std::string expected = encodeCaseFile(form, dc);
+  EXPECT_EQ(contentOf(path).toStdString(), expected);
+  EXPECT_TRUE(contentOf(path).startsWith("\"****"));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"case.in"});  // no temporary left behind
+}
+
+TEST_F(CaseFileCommands, AFailedWriteSaysSoAndLeavesNoFile) {
+  selectLists(0, 0, 0);
+  const QString path = pathOf("missing-folder/case.in");
+  saveAs(path);
+  ASSERT_EQ(toolkit.messages.size(), 1u);
+  EXPECT_EQ(toolkit.messages[0].icon, MessageIcon::Exclamation);
+  EXPECT_NE(toolkit.messages[0].text.find("case.in"), std::string::npos) << toolkit.messages[0].text;
+  EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(CaseFileCommands, ATextTheFileCannotHoldIsRefusedBeforeTheDialog) {
+  selectLists(0, 0, 0);
+  box("Text2")->setText("A\"B");
+  saveAs(pathOf("quote.in"));
+  ASSERT_EQ(toolkit.messages.size(), 1u);
+  EXPECT_NE(toolkit.messages[0].text.find("工程编号"), std::string::npos) << toolkit.messages[0].text;
+  EXPECT_TRUE(toolkit.saveRequests.empty());
+  EXPECT_FALSE(QFile::exists(pathOf("quote.in")));
+}
+
+TEST_F(CaseFileCommands, SaveThenOpenRestoresEveryBoxAndSelection) {
+  setBoxes({{"Text1", "仓库檩条"}, {"Text2", "2024-17"}, {"Text3", "2024-05-06 07:08:09"}, {"Text4", "300"},
+            {"text5", "80"}, {"text6", "22.5"}, {"text7", "3"}, {"text8", "0.55"}, {"text9", "1.25"},
+            {"text10", "-1.2"}, {"text11", "6.00"}, {"text12", "1.50"}, {"text13", "0.1"}, {"Text14", "0.15"},
+            {"Text15", "0.30"}, {"Text16", "0.2"}, {"Text17", "0"}, {"Text18", "1.0"}});
+  selectLists(1, 1, 2);
+  control<QRadioButton>("Optcode2")->setChecked(true);
+  control<QCheckBox>("Check1")->setChecked(true);
+  const QString path = pathOf("round.in");
+  saveAs(path);
+
+  setBoxes({{"Text1", "x"}, {"Text2", "y"}, {"Text3", "z"}, {"Text4", "200"}, {"text5", "70"}, {"text6", "15"},
+            {"text7", "2"}, {"text8", "9"}, {"text9", "9"}, {"text10", "9"}, {"text11", "9"}, {"text12", "9"},
+            {"text13", "9"}, {"Text14", "9"}, {"Text15", "9"}, {"Text16", "9"}, {"Text17", "9"}, {"Text18", "9"}});
+  selectLists(0, 0, 0);
+  control<QRadioButton>("Optcode1")->setChecked(true);
+  control<QCheckBox>("Check1")->setChecked(false);
+  open(path);
+
+  EXPECT_TRUE(toolkit.messages.empty());
+  const std::vector<std::pair<const char*, QString>> expected = {
+      {"Text1", "仓库檩条"}, {"Text2", "2024-17"}, {"Text3", "2024-05-06 07:08:09"}, {"Text4", "300"},
+      {"text5", "80"},      {"text6", "22.5"},    {"text7", "3"},                   {"text8", "0.55"},
+      {"text9", "1.25"},    {"text10", "-1.2"},   {"text11", "6"},                  {"text12", "1.5"},
+      {"text13", "0.1"},    {"Text14", "0.15"},   {"Text15", "0.3"},                {"Text16", "0.2"},
+      {"Text17", "0"},      {"Text18", "1"}};
+  for (const auto& [name, text] : expected) EXPECT_EQ(box(name)->text(), text) << name;
+  EXPECT_EQ(list("Combo1")->currentIndex(), 1);
+  EXPECT_EQ(list("Combo2")->currentIndex(), 1);
+  EXPECT_EQ(list("Combo3")->currentIndex(), 2);
+  EXPECT_TRUE(control<QRadioButton>("Optcode2")->isChecked());
+  EXPECT_FALSE(control<QRadioButton>("Optcode1")->isChecked());
+  EXPECT_TRUE(control<QCheckBox>("Check1")->isChecked());
+  EXPECT_EQ(window->designCase().mub, 0.33);
+}
+
+TEST_F(CaseFileCommands, OpeningTheExampleFillsTheWindow) {
+  open(QString(VELDRIN_SOURCE_DIR) + "/examples/default.in");
+  EXPECT_TRUE(toolkit.messages.empty());
+  EXPECT_EQ(box("Text3")->text(), "02-07-30 20:08:07");
+  EXPECT_EQ(box("Text15")->text(), "0.3");
+  EXPECT_EQ(box("text11")->text(), "7.2");
+  EXPECT_EQ(list("Combo1")->currentIndex(), 0);
+  EXPECT_EQ(list("Combo2")->currentIndex(), 0);
+  EXPECT_EQ(list("Combo3")->currentIndex(), 0);
+  EXPECT_TRUE(control<QRadioButton>("Optcode1")->isChecked());
+}
+
+TEST_F(CaseFileCommands, ARefusedOrUnreadableFileChangesNothingAndSaysWhy) {
+  box("Text4")->setText("321");
+  list("Combo2")->setCurrentIndex(2);
+  const FormState before = window->formState();
+  const QString malformed = pathOf("short.in");
+  writeFile(malformed, "\"only\",\"one\"\r\n");
+  open(malformed);
+  open(pathOf("absent.in"));
+  ASSERT_EQ(toolkit.messages.size(), 2u);
+  for (const auto& shown : toolkit.messages) EXPECT_EQ(shown.icon, MessageIcon::Exclamation);
+  EXPECT_NE(toolkit.messages[1].text.find("absent.in"), std::string::npos) << toolkit.messages[1].text;
+  const FormState after = window->formState();
+  EXPECT_EQ(after.text, before.text);
+  EXPECT_EQ(after.combo2, 2);
+  EXPECT_EQ(after.combo1, -1);
+}
+
+TEST_F(CaseFileCommands, ACancelledOpenChangesNothing) {
+  const FormState before = window->formState();
+  button("Cmdopen")->click();
+  EXPECT_EQ(toolkit.openRequests.size(), 1u);
+  EXPECT_TRUE(toolkit.messages.empty());
+  EXPECT_EQ(window->formState().text, before.text);
+  button("Cmdopen")->click();
+  EXPECT_EQ(toolkit.openRequests[1].defaultExtension, "");
+}
+
+}  // namespace
+}  // namespace veldrin
