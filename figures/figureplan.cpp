@@ -84,7 +84,7 @@ struct MarkerLayout {
   double scale, z0, d;
   double shearX;          // the dot of the shear centre
   double yLetterDx;       // "y" this far right of the y axis
-  const char* axisIndex;  // the subscript of x and y
+  const char* axisIndex;  // the subscript of x and y, printed as a number
 };
 
 void drawAxes(FigurePlan& plan, const MarkerLayout& m) {
@@ -169,7 +169,7 @@ FigurePlan dialogPlan(const SectionDims& s, const LineModelProperties& props) {
   drawOutline(plan, p, mapped(bendCentres(s), *scale, w, h), *scale, s.t);
   numberPoints(plan, p);
   const double xw = (p[4].x + p[5].x) / 2, ym = (p[4].y + p[5].y) / 2;
-  const MarkerLayout m{xw, ym, double(*scale), props.z0, props.d, xw - *scale * props.d, 0, "0"};
+  const MarkerLayout m{xw, ym, double(*scale), props.z0, props.d, xw - *scale * props.d, 0, " 0"};
   drawAxes(plan, m);
   drawMarkers(plan, m);
   return plan;

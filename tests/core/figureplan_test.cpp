@@ -132,7 +132,8 @@ TEST(DialogPlan, ScaleNineAndItsOwnMarkerPlaces) {
   EXPECT_NEAR(findText(plan, "A")->x, xs - 200, 1e-9);
   EXPECT_NEAR(findText(plan, "y")->x, xw + 9 * props.z0, 1e-9);
   EXPECT_DOUBLE_EQ(findText(plan, "x")->y, ym);
-  EXPECT_EQ(findText(plan, " 0"), nullptr);  // every subscript is the text "0"
+  EXPECT_DOUBLE_EQ(findText(plan, " 0")->x, kFigureWidth - 530);  // x's index, a number
+  EXPECT_NEAR(findText(plan, "0")->x, xw + 4.5 * props.z0 + 50, 1e-9);  // z's index, a text
 }
 
 TEST(FigurePlans, NoScaleDrawsNothing) {
