@@ -13,8 +13,8 @@ namespace veldrin {
 // Picture sizes in twips (1/1440 inch), the drawing unit of both pictures.
 inline constexpr double kLegendWidth = 3615;
 inline constexpr double kLegendHeight = 2655;
-inline constexpr double kFigureWidth = 5400;
-inline constexpr double kFigureHeight = 4800;
+inline constexpr double kFigureWidth = 6000;
+inline constexpr double kFigureHeight = 6000;
 
 // Outer dimensions of the lipped C, mm, as read from the four texts.
 struct SectionDims {

@@ -20,8 +20,8 @@ int sixteenthsOfDegree(double radians) { return static_cast<int>(std::lround(rad
 // Carries out the steps on a painter whose user unit is the twip.
 class StepPainter {
  public:
-  StepPainter(QPainter& painter, double& fontPoints, double twipsPerPixel)
-      : painter_(painter), fontPoints_(fontPoints), lineWidth_(twipsPerPixel) {
+  StepPainter(QPainter& painter, double& fontPoints, double twipsPerPixel, bool crispText)
+      : painter_(painter), fontPoints_(fontPoints), lineWidth_(twipsPerPixel), crispText_(crispText) {
     painter_.setBrush(Qt::NoBrush);
   }
 
@@ -40,7 +40,10 @@ class StepPainter {
   }
   void operator()(const TextStep& s) {
     QFont font;
+    // Half-width Latin glyphs: the subscript offsets assume a blank and a
+    // digit of half an em.
     font.setFamilies({"SimSun", "AR PL UMing CN", "Serif"});
+    if (crispText_) font.setStyleStrategy(QFont::NoAntialias);
     font.setPixelSize(static_cast<int>(std::lround(fontPoints_ * kTwipsPerPoint)));  // a pixel here is a twip
     painter_.setFont(font);
     usePen(Qt::black);
@@ -55,6 +58,7 @@ class StepPainter {
   QPainter& painter_;
   double& fontPoints_;
   double lineWidth_;  // one logical pixel, in twips
+  bool crispText_;    // thin glyphs smoothed on a coarse screen turn grey
 };
 
 }  // namespace
@@ -80,7 +84,8 @@ void TwipCanvas::render(const FigurePlan& plan, const PictureDensity& density) {
   image_.fill(Qt::white);
   QPainter painter(&image_);
   painter.scale(density.dpiX / kTwipsPerInch, density.dpiY / kTwipsPerInch);
-  StepPainter steps(painter, fontPoints_, kTwipsPerInch / density.dpiX);
+  const bool coarse = density.dpiY * density.pixelRatio < 144;
+  StepPainter steps(painter, fontPoints_, kTwipsPerInch / density.dpiX, coarse);
   for (const FigureStep& step : plan.steps()) std::visit(steps, step);
 }
 

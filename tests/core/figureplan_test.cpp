@@ -121,19 +121,19 @@ TEST(LegendPlan, MarkersFollowZ0AndDOfTheLastRun) {
   EXPECT_DOUBLE_EQ(findText(after, "y")->y, 0);
 }
 
-TEST(DialogPlan, ScaleNineAndItsOwnMarkerPlaces) {
+TEST(DialogPlan, ScaleFourteenAndItsOwnMarkerPlaces) {
   const LineModelProperties props = lineModelProperties(kDefaults);
   const FigurePlan plan = dialogPlan(kDefaults, props);
   const double xw = kFigureWidth / 2, ym = kFigureHeight / 2;
   const auto lines = stepsOf<LineStep>(plan);
-  EXPECT_DOUBLE_EQ(lines[0].x1, xw + 9 * 75);  // P1
-  const double xs = xw - 9 * props.d;
+  EXPECT_DOUBLE_EQ(lines[0].x1, xw + 14 * 75);  // P1
+  const double xs = xw - 14 * props.d;
   EXPECT_NEAR(stepsOf<DotStep>(plan)[0].cx, xs, 1e-9);
   EXPECT_NEAR(findText(plan, "A")->x, xs - 200, 1e-9);
-  EXPECT_NEAR(findText(plan, "y")->x, xw + 9 * props.z0, 1e-9);
+  EXPECT_NEAR(findText(plan, "y")->x, xw + 14 * props.z0, 1e-9);
   EXPECT_DOUBLE_EQ(findText(plan, "x")->y, ym);
   EXPECT_DOUBLE_EQ(findText(plan, " 0")->x, kFigureWidth - 530);  // x's index, a number
-  EXPECT_NEAR(findText(plan, "0")->x, xw + 4.5 * props.z0 + 50, 1e-9);  // z's index, a text
+  EXPECT_NEAR(findText(plan, "0")->x, xw + 7 * props.z0 + 50, 1e-9);  // z's index, a text
 }
 
 TEST(FigurePlans, NoScaleDrawsNothing) {

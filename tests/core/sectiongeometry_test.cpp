@@ -56,10 +56,10 @@ TEST(LegendScale, WholeTwipsPerMillimetre) {
 }
 
 TEST(DialogScale, WholeTwipsPerMillimetre) {
-  EXPECT_EQ(dialogScale(kFigureHeight, 250), 9);  // floor(19.2 - 10)
-  EXPECT_EQ(dialogScale(kFigureHeight, 400), 2);
-  EXPECT_EQ(dialogScale(kFigureHeight, 120.5), 29);
-  EXPECT_EQ(dialogScale(kFigureHeight, 240), 10);  // exactly 20 - 10
+  EXPECT_EQ(dialogScale(kFigureHeight, 250), 14);  // floor(24 - 10)
+  EXPECT_EQ(dialogScale(kFigureHeight, 400), 5);   // floor(15 - 10)
+  EXPECT_EQ(dialogScale(kFigureHeight, 120.5), 39);
+  EXPECT_EQ(dialogScale(kFigureHeight, 300), 10);  // exactly 20 - 10
 }
 
 TEST(Scales, NoScaleWithoutAUsableHeight) {
@@ -71,8 +71,8 @@ TEST(Scales, NoScaleWithoutAUsableHeight) {
   }
   // h above H/3 (legend) or above H/11 (dialog): the scale comes out 0.
   EXPECT_FALSE(legendScale(kLegendHeight, 700));
-  EXPECT_FALSE(dialogScale(kFigureHeight, 450));
-  EXPECT_EQ(dialogScale(kFigureHeight, 436), 1);
+  EXPECT_FALSE(dialogScale(kFigureHeight, 550));
+  EXPECT_EQ(dialogScale(kFigureHeight, 545), 1);
 }
 
 TEST(Scales, MustFitASixteenBitInteger) {

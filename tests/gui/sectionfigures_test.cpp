@@ -168,7 +168,7 @@ TEST_F(FigureDialog, LoadingDrawsTheMainWindowsSection) {
             "   Area=1100mm2\r\n    z0=19.6mm\r\n    Ix0=1044.04cm4\r\n    Iy0=84.29cm4\r\n"
             "    e0=51.77mm\r\n    It0=0.22cm4\r\n    Iω0=10448.809cm6\r\n");
   const double dpi = dialog->logicalDpiX();
-  for (const QPointF& p : mappedOutline({250, 75, 20, 2.5}, 9, 5400, 4800)) {
+  for (const QPointF& p : mappedOutline({250, 75, 20, 2.5}, 14, 6000, 6000)) {
     EXPECT_TRUE(colourNear(dialog->picture(), dpi, p.x(), p.y(), kGreen));
   }
   EXPECT_EQ(toolkit.clipboardWrites, 1);
@@ -184,7 +184,7 @@ TEST_F(FigureDialog, Command1DrawsTheMainWindowsTextsNotTheTypedOnes) {
   EXPECT_EQ(text1->text(), "250");
   EXPECT_EQ(control<QLineEdit>(dialog, "Text2")->text(), "100");
   EXPECT_TRUE(control<QLabel>(dialog, "Label5")->text().startsWith("   Area=1225mm2\r\n"));
-  const QPointF lipTip(2700 + 9 * 100, 2400 + 9 * 105);
+  const QPointF lipTip(3000 + 14 * 100, 3000 + 14 * 105);
   EXPECT_TRUE(colourNear(dialog->picture(), dialog->logicalDpiX(), lipTip.x(), lipTip.y(), kGreen));
   EXPECT_EQ(toolkit.clipboardWrites, 2);
 }
