@@ -55,6 +55,13 @@ constexpr FieldRow kFields[4] = {{"檁条高度h", "250"}, {"翼缘宽度b", "70
 
 QString controlName(const char* kind, int index) { return QString("%1%2").arg(kind).arg(index); }
 
+// Every control carries its name, as the other windows and the tests find it.
+template <class Control>
+Control* named(Control* control, const QString& name) {
+  control->setObjectName(name);
+  return control;
+}
+
 }  // namespace
 
 FrmPicShow* FrmPicShow::load(SectionTextSource& source) {
@@ -79,48 +86,50 @@ FrmPicShow::~FrmPicShow() {
 
 void FrmPicShow::buildControls() {
   picture1_ = new FigurePicture(this);
+  auto* side = new QVBoxLayout;
+  side->addWidget(buildFrame());
+  side->addLayout(buildFields());
+  side->addLayout(buildButtons());
+  side->addStretch();
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(picture1_, 0, Qt::AlignTop);
-  layout->addWidget(buildSide());
+  layout->addLayout(side);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-// The property frame, the four fields and the two buttons beside the picture.
-QWidget* FrmPicShow::buildSide() {
-  auto* side = new QWidget(this);
-  auto* column = new QVBoxLayout(side);
-  column->setContentsMargins(0, 0, 0, 0);
-  auto* frame = new QGroupBox("檁条截面信息", side);
-  frame->setObjectName("Frame1");
-  label5_ = new QLabel(frame);
-  label5_->setObjectName("Label5");
+// The frame around the property list; room for all seven lines even when
+// fewer can be formed, so the window keeps its size.
+QWidget* FrmPicShow::buildFrame() {
+  auto* frame = named(new QGroupBox("檁条截面信息", this), "Frame1");
+  label5_ = named(new QLabel(frame), "Label5");
   label5_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label5_->setMinimumHeight(label5_->fontMetrics().lineSpacing() * 7);
   (new QVBoxLayout(frame))->addWidget(label5_);
-  column->addWidget(frame);
+  return frame;
+}
+
+// Text1..Text4, each with its label as buddy.
+QLayout* FrmPicShow::buildFields() {
   auto* grid = new QGridLayout;
   for (int i = 0; i < 4; ++i) {
-    texts_[i] = new QLineEdit(kFields[i].text, side);
-    texts_[i]->setObjectName(controlName("Text", i + 1));
-    auto* label = new QLabel(kFields[i].label, side);
-    label->setObjectName(controlName("Label", i + 1));
+    texts_[i] = named(new QLineEdit(kFields[i].text, this), controlName("Text", i + 1));
+    auto* label = named(new QLabel(kFields[i].label, this), controlName("Label", i + 1));
     label->setBuddy(texts_[i]);
     grid->addWidget(label, i, 0);
     grid->addWidget(texts_[i], i, 1);
   }
-  column->addLayout(grid);
-  command1_ = new QPushButton("显示图例", side);
-  command1_->setObjectName("Command1");
-  auto* command2 = new QPushButton("返回(&P)", side);
-  command2->setObjectName("Command2");
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(command1_);
-  buttons->addWidget(command2);
-  column->addLayout(buttons);
-  column->addStretch();
+  return grid;
+}
+
+QLayout* FrmPicShow::buildButtons() {
+  command1_ = named(new QPushButton("显示图例", this), "Command1");
+  auto* command2 = named(new QPushButton("返回(&P)", this), "Command2");
   connect(command1_, &QPushButton::clicked, this, &FrmPicShow::command1Click);
   connect(command2, &QPushButton::clicked, this, &FrmPicShow::unload);
-  return side;
+  auto* row = new QHBoxLayout;
+  row->addWidget(command1_);
+  row->addWidget(command2);
+  return row;
 }
 
 void FrmPicShow::setSectionTexts(const std::array<QString, 4>& texts) {

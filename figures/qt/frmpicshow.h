@@ -7,6 +7,7 @@
 #include <array>
 
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 
@@ -41,7 +42,9 @@ class FrmPicShow : public QWidget {
 
  private:
   void buildControls();
-  QWidget* buildSide();
+  QWidget* buildFrame();
+  QLayout* buildFields();
+  QLayout* buildButtons();
   void command1Click();
   void unload();
 

@@ -121,6 +121,8 @@ TEST(SectionLegendDrawing, NoScaleLeavesAClearPicture) {
     EXPECT_TRUE(allWhite(legend.image())) << texts[0].toStdString();
   }
   EXPECT_EQ(double(dc.h), 900);
+  EXPECT_EQ(toolkit.clipboardWrites, 4);  // the clear picture replaces what the clipboard held
+  EXPECT_TRUE(allWhite(toolkit.clipboard));
 }
 
 TEST(SectionLegendDrawing, EveryDrawingGoesToTheClipboard) {
@@ -143,6 +145,14 @@ TEST(SectionLegendDrawing, ClickIsReported) {
   EXPECT_EQ(clicks.count(), 1);
 }
 
+TEST(TwipPicture, FontSizeLeftByADrawingCarriesOver) {
+  TwipCanvas canvas(QSizeF(3615, 2655), 10.5);
+  canvas.render(legendPlan({0, 75, 20, 2.5}, 0, 0), PictureDensity{});  // nothing drawn
+  EXPECT_DOUBLE_EQ(canvas.fontPoints(), 10.5);
+  canvas.render(legendPlan({250, 75, 20, 2.5}, 0, 0), PictureDensity{});
+  EXPECT_DOUBLE_EQ(canvas.fontPoints(), 9);
+}
+
 TEST(TwipPicture, SameFigureOnADenserScreen) {
   TwipCanvas canvas(QSizeF(3615, 2655), 9);
   const PictureDensity dense{192, 192, 1};
@@ -152,6 +162,7 @@ TEST(TwipPicture, SameFigureOnADenserScreen) {
   for (const QPointF& p : mappedOutline({250, 75, 20, 2.5}, 7, 3615, 2655)) {
     EXPECT_TRUE(colourNear(canvas.image(), 192, p.x(), p.y(), kGreen));
   }
+  EXPECT_DOUBLE_EQ(canvas.fontPoints(), 9);
   const PictureDensity retina{96, 96, 2};
   canvas.render(legendPlan({250, 75, 20, 2.5}, 0, 0), retina);
   EXPECT_EQ(canvas.image().size(), QSize(482, 354));
