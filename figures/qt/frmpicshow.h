@@ -6,7 +6,14 @@
 #include <QWidget>
 #include <array>
 
+class QLabel;
+class QLayout;
+class QLineEdit;
+class QPushButton;
+
 namespace veldrin {
+
+class FigurePicture;
 
 // The main window, as the dialog sees it.
 class SectionTextSource {
@@ -30,7 +37,22 @@ class FrmPicShow : public QWidget {
  protected:
   explicit FrmPicShow(SectionTextSource& source);
   ~FrmPicShow() override;
+  void closeEvent(QCloseEvent* event) override;
   SectionTextSource& source_;
+
+ private:
+  void buildControls();
+  QWidget* buildFrame();
+  QLayout* buildFields();
+  QLayout* buildButtons();
+  void command1Click();
+  void unload();
+
+  FigurePicture* picture1_ = nullptr;
+  QLabel* label5_ = nullptr;
+  QPushButton* command1_ = nullptr;
+  std::array<QLineEdit*, 4> texts_{};
+  bool unloading_ = false;
 };
 
 }  // namespace veldrin

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <array>
 
+#include "figures/qt/twipcanvas.h"
 #include "input/designcase.h"
 
 namespace veldrin {
@@ -28,7 +29,7 @@ class SectionLegend : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
-  QImage image_;
+  TwipCanvas canvas_;  // 3615 x 2655 twips
 };
 
 }  // namespace veldrin
