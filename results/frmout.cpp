@@ -118,7 +118,9 @@ void FrmOut::placeWidgets() {
 }
 
 void FrmOut::showReport(const QString& report) {
-  box(1)->setPlainText(report);
+  // Placed as plain text: the box's own plain-text setter would give the new
+  // text the format of a picture standing at the caret.
+  placeContent(*box(1)->document(), plainContent(report));
   if (!figure_.isNull()) putFigureAtHead();
   figure_ = QImage();  // only the first report of this window's life carries it
   box(1)->moveCursor(QTextCursor::Start);
