@@ -52,6 +52,7 @@ FrmOut::FrmOut(ResultHost& host) : host_(host) {
   buildStrip();
   buildList();
   resize(px(clientWidth), px(clientHeight));
+  placeWidgets();  // a hidden window gets its first resize event only when shown
   doccount_ = 1;
   list_->addItem(QString::fromUtf8(frmouttext::firstEntry));
   figure_ = host_.sectionFigure();

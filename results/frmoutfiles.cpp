@@ -96,10 +96,11 @@ void FrmOut::printDocument() {
     WindowToolkit::current().print(this, *edit->document(), false);
     return;
   }
-  // A document of the selection alone; its parent lends it the pictures.
-  QTextDocument selection(edit->document());
+  // A document of the selection alone, with the pictures it shows.
+  QTextDocument selection;
   selection.setDefaultFont(edit->document()->defaultFont());
   QTextCursor(&selection).insertFragment(cursor.selection());
+  copyPictureImages(*edit->document(), selection);
   WindowToolkit::current().print(this, selection, true);
 }
 

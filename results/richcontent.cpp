@@ -77,6 +77,18 @@ RichContent contentOf(const QTextDocument& document) {
   return content;
 }
 
+void copyPictureImages(const QTextDocument& from, QTextDocument& to) {
+  for (QTextBlock block = to.begin(); block.isValid(); block = block.next()) {
+    for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+      const QTextCharFormat format = it.fragment().charFormat();
+      if (!format.isImageFormat()) continue;
+      const QString name = format.toImageFormat().name();
+      const QImage image = resourceImage(from, name);
+      if (!image.isNull()) to.addResource(QTextDocument::ImageResource, QUrl(name), image);
+    }
+  }
+}
+
 void placeContent(QTextDocument& document, const RichContent& content) {
   document.clear();
   QTextCursor cursor(&document);

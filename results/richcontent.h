@@ -33,6 +33,10 @@ RichContent contentOf(const QTextDocument& document);
 // Inserts the picture at the cursor (a null image inserts nothing).
 void insertPicture(QTextCursor& cursor, const RichPicture& picture);
 
+// Gives the pictures that `to` shows (a fragment copied from `from`) the
+// images that `from` holds for them.
+void copyPictureImages(const QTextDocument& from, QTextDocument& to);
+
 // Replaces the whole document by the content.
 void placeContent(QTextDocument& document, const RichContent& content);
 

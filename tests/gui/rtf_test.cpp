@@ -4,6 +4,8 @@
 
 #include <QPainter>
 #include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
 #include <QTextDocument>
 
 #include "results/codepage.h"
@@ -156,6 +158,22 @@ TEST(DocumentContent, TextAfterAPictureIsPlainText) {
   ASSERT_FALSE(it.atEnd());
   EXPECT_EQ(it.fragment().text(), "abc");
   EXPECT_FALSE(it.fragment().charFormat().isImageFormat());
+}
+
+TEST(DocumentContent, ACopiedSelectionGetsThePictureImages) {
+  QTextDocument document;
+  const QImage figure = sampleFigure();
+  placeContent(document, {QString(mark) + "\nabc", {{figure, QSizeF()}}});
+  QTextCursor all(&document);
+  all.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+  QTextDocument selection;
+  QTextCursor(&selection).insertFragment(all.selection());
+  EXPECT_TRUE(contentOf(selection).pictures.isEmpty()) << "a copied fragment carries only the picture's name";
+  copyPictureImages(document, selection);
+  const RichContent copied = contentOf(selection);
+  ASSERT_EQ(copied.pictures.size(), 1);
+  EXPECT_TRUE(samePixels(copied.pictures[0].image, figure));
+  EXPECT_EQ(copied.text, QString(mark) + "\nabc");
 }
 
 TEST(DocumentContent, ReportTextWithCrLfKeepsItsLines) {
