@@ -3,6 +3,16 @@
 #include <QImage>
 #include <QString>
 #include <QWidget>
+#include <array>
+#include <optional>
+
+#include "results/richcontent.h"
+#include "toolkit/qt/windowtoolkit.h"
+
+class QComboBox;
+class QFrame;
+class QPushButton;
+class QTextEdit;
 
 namespace veldrin {
 
@@ -18,17 +28,61 @@ class ResultHost {
 class FrmOut : public QWidget {
   Q_OBJECT
  public:
+  static constexpr int maxDocuments = 4;
+
   static FrmOut* load(ResultHost& host);  // loads the window if it is not loaded
   static FrmOut* loadedInstance();        // nullptr when not loaded
 
-  // The calculate command's hand-over: replaces the plain text of box 1 and
+  // The calculation command's hand-over: replaces the plain text of box 1 and
   // shows the window modeless; doccount, the displayed box and the title stay.
+  // The first report after the window loads gets the section figure at its head.
   void showReport(const QString& report);
+
+  int doccount() const { return doccount_; }  // open documents are boxes 1..doccount
+  int displayedBox() const;                   // 0 when no box is displayed
 
  protected:
   explicit FrmOut(ResultHost& host);
   ~FrmOut() override;
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   ResultHost& host_;
+
+ private:
+  void buildStrip();
+  QPushButton* addButton(const char* name, const char* caption, int leftTwips);
+  void buildBoxes();
+  void buildList();
+  void placeWidgets();
+
+  // The commands of the strip and the list.
+  void newDocument();
+  void openDocument();
+  void saveDocument();
+  void printDocument();
+  void closeDocument();
+  void showList();
+  void chooseFromList(int position);
+
+  int openNextDocument();  // New's steps after the limit test; returns the new doccount
+  void showLimitMessage();
+  void displayBox(int n);  // shows box n and hides the others; 0 hides all
+  QString titleOf(int n) const;
+  QTextEdit* box(int n) const { return boxes_[static_cast<std::size_t>(n - 1)]; }
+  QTextEdit* activeBox() const;
+  void putFigureAtHead();
+  QString proposedFileName() const;
+  bool writeDocumentFile(const QString& path, const QByteArray& bytes);
+  std::optional<RichContent> readDocumentFile(const QString& path);
+
+  std::array<QTextEdit*, maxDocuments> boxes_{};
+  QFrame* strip_ = nullptr;
+  QComboBox* list_ = nullptr;
+  QPushButton* windowsButton_ = nullptr;
+  int doccount_ = 0;
+  QImage figure_;             // kept at load for the head of the first report
+  FileDialogRequest dialog_;  // the one file dialog that Open and Save share
 };
 
 }  // namespace veldrin

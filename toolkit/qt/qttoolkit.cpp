@@ -79,7 +79,10 @@ std::optional<FileChoice> QtToolkit::openFile(QWidget* parent, const FileDialogR
 bool QtToolkit::print(QWidget* parent, const QTextDocument& document, bool selectionOnly) {
   QPrinter printer;
   QPrintDialog dialog(&printer, parent);
-  if (selectionOnly) dialog.setOption(QAbstractPrintDialog::PrintSelection);
+  if (selectionOnly) {
+    dialog.setOption(QAbstractPrintDialog::PrintSelection);
+    printer.setPrintRange(QPrinter::Selection);  // offered and chosen already
+  }
   if (dialog.exec() != QDialog::Accepted) return false;
   document.print(&printer);
   if (printer.printerState() == QPrinter::Error) {

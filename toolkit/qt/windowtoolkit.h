@@ -31,8 +31,9 @@ class WindowToolkit : public Platform {
   // Platform: messageBox, inputBox.
   virtual std::optional<FileChoice> saveFile(QWidget* parent, const FileDialogRequest& request) = 0;
   virtual std::optional<FileChoice> openFile(QWidget* parent, const FileDialogRequest& request) = 0;
-  // Shows the print dialog and prints the document (its selection only when
-  // selectionOnly). Returns false on Cancel; throws nothing, reports errors
+  // Shows the print dialog and prints the document. With selectionOnly the
+  // document is the user's selection, and the dialog shows the selection
+  // range as chosen. Returns false on Cancel; throws nothing, reports errors
   // through the message box.
   virtual bool print(QWidget* parent, const QTextDocument& document, bool selectionOnly) = 0;
   virtual void setClipboardImage(const QImage& image) = 0;

@@ -1,0 +1,213 @@
+#include "results/frmout.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QTextEdit>
+
+#include "results/frmouttexts.h"
+
+namespace veldrin {
+
+namespace {
+
+FrmOut* theWindow = nullptr;
+
+// The window is laid out in twips, 15 to a pixel on a 96-per-inch screen.
+constexpr int px(int twips) { return (twips + 7) / 15; }
+
+constexpr int clientWidth = 11910, clientHeight = 9690;
+constexpr int stripHeight = 615;
+constexpr int buttonTop = 120, buttonWidth = 975, buttonHeight = 495;
+constexpr int boxTop = 720, boxWidth = 11895;
+constexpr int firstBoxGap = 45, otherBoxGap = 75;  // box 1 is 8925 high, boxes 2 to 4 are 8895
+constexpr int listLeft = 8760, listTop = 600, listWidth = 975;
+
+QFont reportFont() {
+  // Latin letters half as wide as Chinese ones keep the report's columns aligned.
+  QFont font;
+  font.setFamilies({"NSimSun", "SimSun", "AR PL UMing CN", "Noto Sans Mono CJK SC", "WenQuanYi Zen Hei Mono",
+                    "Droid Sans Fallback"});
+  font.setStyleHint(QFont::TypeWriter);
+  font.setPointSize(10);
+  return font;
+}
+
+}  // namespace
+
+FrmOut* FrmOut::load(ResultHost& host) {
+  if (!theWindow) theWindow = new FrmOut(host);
+  return theWindow;
+}
+
+FrmOut* FrmOut::loadedInstance() { return theWindow; }
+
+FrmOut::FrmOut(ResultHost& host) : host_(host) {
+  setObjectName("frmout");
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(QString::fromUtf8(frmouttext::designTitle));
+  buildBoxes();  // first, so box 1 leads the tab order and takes the focus
+  buildStrip();
+  buildList();
+  resize(px(clientWidth), px(clientHeight));
+  placeWidgets();  // a hidden window gets its first resize event only when shown
+  doccount_ = 1;
+  list_->addItem(QString::fromUtf8(frmouttext::firstEntry));
+  figure_ = host_.sectionFigure();
+}
+
+FrmOut::~FrmOut() {
+  if (theWindow == this) theWindow = nullptr;
+}
+
+void FrmOut::buildBoxes() {
+  for (int n = 1; n <= maxDocuments; ++n) {
+    auto* edit = new QTextEdit(this);
+    edit->setObjectName(QStringLiteral("RichTextBox%1").arg(n));
+    edit->setFont(reportFont());
+    edit->setVisible(n == 1);
+    boxes_[static_cast<std::size_t>(n - 1)] = edit;
+  }
+  box(1)->setFocus();
+}
+
+void FrmOut::buildStrip() {
+  strip_ = new QFrame(this);
+  strip_->setObjectName("Toolbar1");
+  strip_->setFrameShape(QFrame::Panel);
+  strip_->setFrameShadow(QFrame::Raised);
+  connect(addButton("Cmdnew", frmouttext::captionNew, 240), &QPushButton::clicked, this, &FrmOut::newDocument);
+  connect(addButton("Cmdopen", frmouttext::captionOpen, 1940), &QPushButton::clicked, this, &FrmOut::openDocument);
+  connect(addButton("Cmdsave", frmouttext::captionSave, 3640), &QPushButton::clicked, this, &FrmOut::saveDocument);
+  connect(addButton("Cmdprint", frmouttext::captionPrint, 5340), &QPushButton::clicked, this, &FrmOut::printDocument);
+  connect(addButton("cmdclose", frmouttext::captionClose, 7040), &QPushButton::clicked, this, &FrmOut::closeDocument);
+  windowsButton_ = addButton("cmdwindows", frmouttext::captionWindows, 8760);
+  windowsButton_->installEventFilter(this);  // the list opens on mouse-down, not on click
+  connect(addButton("cmdexit", frmouttext::captionExit, 10440), &QPushButton::clicked, this, &QWidget::close);
+}
+
+QPushButton* FrmOut::addButton(const char* name, const char* caption, int leftTwips) {
+  auto* button = new QPushButton(QString::fromUtf8(caption), strip_);
+  button->setObjectName(name);
+  button->setGeometry(px(leftTwips), px(buttonTop), px(buttonWidth), px(buttonHeight));
+  return button;
+}
+
+void FrmOut::buildList() {
+  list_ = new QComboBox(this);
+  list_->setObjectName("Combo1");
+  list_->hide();
+  connect(list_, &QComboBox::activated, this, &FrmOut::chooseFromList);
+}
+
+void FrmOut::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  placeWidgets();
+}
+
+// The strip and the boxes follow the window's size; buttons and list keep their places.
+void FrmOut::placeWidgets() {
+  const int extraWidth = width() - px(clientWidth);
+  strip_->setGeometry(0, 0, width(), px(stripHeight));
+  for (int n = 1; n <= maxDocuments; ++n) {
+    const int gap = px(n == 1 ? firstBoxGap : otherBoxGap);
+    box(n)->setGeometry(0, px(boxTop), px(boxWidth) + extraWidth, std::max(height() - px(boxTop) - gap, 0));
+  }
+  list_->setGeometry(px(listLeft), px(listTop), px(listWidth), list_->sizeHint().height());
+}
+
+void FrmOut::showReport(const QString& report) {
+  // Placed as plain text: the box's own plain-text setter would give the new
+  // text the format of a picture standing at the caret.
+  placeContent(*box(1)->document(), plainContent(report));
+  if (!figure_.isNull()) putFigureAtHead();
+  figure_ = QImage();  // only the first report of this window's life carries it
+  box(1)->moveCursor(QTextCursor::Start);
+  show();
+  raise();
+  activateWindow();
+}
+
+// The figure stands in a paragraph of its own above the report's first line.
+void FrmOut::putFigureAtHead() {
+  QTextCursor cursor(box(1)->document());
+  insertPicture(cursor, {figure_, QSizeF()});
+  cursor.insertBlock();
+}
+
+int FrmOut::displayedBox() const {
+  for (int n = 1; n <= maxDocuments; ++n) {
+    if (!box(n)->isHidden()) return n;
+  }
+  return 0;
+}
+
+void FrmOut::displayBox(int n) {
+  for (int i = 1; i <= maxDocuments; ++i) box(i)->setVisible(i == n);
+}
+
+QString FrmOut::titleOf(int n) const {
+  const QString prefix = QString::fromUtf8(frmouttext::titlePrefix);
+  if (n == 1) return prefix + host_.projectName();
+  return prefix + QString::fromUtf8(frmouttext::untitledStem) + QString::number(n);
+}
+
+void FrmOut::showLimitMessage() {
+  WindowToolkit::current().messageBox(frmouttext::limitMessage, "", MessageIcon::None);
+}
+
+void FrmOut::newDocument() {
+  if (doccount_ >= maxDocuments) {
+    showLimitMessage();
+    return;
+  }
+  openNextDocument();
+}
+
+int FrmOut::openNextDocument() {
+  const int n = ++doccount_;
+  displayBox(n);
+  setWindowTitle(titleOf(n));
+  // Document 1 opened again after all were closed is listed by its first name.
+  list_->addItem(n == 1 ? QString::fromUtf8(frmouttext::firstEntry)
+                        : QString::fromUtf8(frmouttext::untitledStem) + QString::number(n));
+  return n;
+}
+
+void FrmOut::closeDocument() {
+  if (doccount_ == 0) return;
+  --doccount_;
+  displayBox(doccount_);
+  setWindowTitle(doccount_ == 0 ? QString::fromUtf8(frmouttext::noDocumentTitle)
+                                : QString::fromUtf8(frmouttext::titlePrefix) +
+                                      QString::fromUtf8(frmouttext::untitledStem) + QString::number(doccount_));
+}
+
+bool FrmOut::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == windowsButton_ && event->type() == QEvent::MouseButtonPress) showList();
+  return QWidget::eventFilter(watched, event);
+}
+
+void FrmOut::showList() {
+  list_->show();
+  list_->raise();  // it hangs over the strip's lower edge
+}
+
+// Positions 0 to 3 stand for boxes 1 to 4, open or closed; later ones for none.
+void FrmOut::chooseFromList(int position) {
+  if (position < 0 || position >= maxDocuments) return;
+  displayBox(position + 1);
+  setWindowTitle(titleOf(position + 1));
+  list_->hide();
+}
+
+// Exit and the frame's close both unload: the documents go without a prompt.
+void FrmOut::closeEvent(QCloseEvent* event) {
+  event->accept();
+  if (theWindow == this) theWindow = nullptr;
+  host_.showMainWindow();
+}
+
+}  // namespace veldrin

@@ -1,0 +1,107 @@
+// The result window's file and printer commands: Save, Open and Print.
+#include <QFile>
+#include <QSaveFile>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QTextEdit>
+
+#include "results/frmout.h"
+#include "results/frmouttexts.h"
+#include "results/rtfreader.h"
+#include "results/rtfwriter.h"
+
+namespace veldrin {
+
+namespace {
+
+constexpr int richTextFilter = 1;  // the first pair of the save filter
+
+void showFileError(const char* title, const char* action, const QString& path, const QString& reason) {
+  const QString text = QString::fromUtf8(action) + path + "\n" + reason;
+  WindowToolkit::current().messageBox(text.toStdString(), title, MessageIcon::Exclamation);
+}
+
+}  // namespace
+
+// The displayed document when it is an open one, otherwise the newest.
+QTextEdit* FrmOut::activeBox() const {
+  const int shown = displayedBox();
+  return box(shown >= 1 && shown <= doccount_ ? shown : doccount_);
+}
+
+QString FrmOut::proposedFileName() const {
+  const QString name = host_.projectName();
+  const QString mark = QString::fromUtf8(frmouttext::projectMark);
+  return name.startsWith(mark) ? name.mid(mark.size()) : name;
+}
+
+void FrmOut::saveDocument() {
+  if (doccount_ == 0) return;  // no open document: nothing to save
+  dialog_.filter = QString::fromUtf8(frmouttext::saveFilter);
+  dialog_.fileName = proposedFileName();
+  const std::optional<FileChoice> choice = WindowToolkit::current().saveFile(this, dialog_);
+  if (!choice) return;
+  dialog_.fileName = choice->path;
+  const bool rich = choice->filterIndex == richTextFilter;
+  // Set after the dialog has closed, so it serves the next Save.
+  dialog_.defaultExtension = rich ? "rtf" : "txt";
+  const RichContent content = contentOf(*activeBox()->document());
+  if (!writeDocumentFile(choice->path, rich ? writeRtf(content) : plainTextFile(content))) return;
+  setWindowTitle(QString::fromUtf8(frmouttext::titlePrefix) + choice->path);
+}
+
+// Written beside the target and renamed into place: a failed write leaves
+// the old file as it was and no half-written one.
+bool FrmOut::writeDocumentFile(const QString& path, const QByteArray& bytes) {
+  QSaveFile file(path);
+  const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+  if (!written) showFileError("保存失败", "无法保存文件 ", path, file.errorString());
+  return written;
+}
+
+void FrmOut::openDocument() {
+  if (doccount_ >= maxDocuments) {
+    showLimitMessage();
+    return;
+  }
+  dialog_.filter = QString::fromUtf8(frmouttext::openFilter);
+  const std::optional<FileChoice> choice = WindowToolkit::current().openFile(this, dialog_);
+  if (!choice) return;
+  dialog_.fileName = choice->path;
+  const std::optional<RichContent> content = readDocumentFile(choice->path);
+  if (!content) return;
+  QTextEdit* opened = box(openNextDocument());
+  placeContent(*opened->document(), *content);
+  opened->moveCursor(QTextCursor::Start);
+  setWindowTitle(QString::fromUtf8(frmouttext::titlePrefix) + choice->path);
+}
+
+std::optional<RichContent> FrmOut::readDocumentFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    showFileError("打开失败", "无法打开文件 ", path, file.errorString());
+    return std::nullopt;
+  }
+  const QByteArray bytes = file.readAll();
+  if (looksLikeRtf(bytes)) return readRtf(bytes);
+  return plainContent(decodeTextFile(bytes));
+}
+
+void FrmOut::printDocument() {
+  if (doccount_ == 0) return;  // no open document: nothing to print
+  const QTextEdit* edit = activeBox();
+  const QTextCursor cursor = edit->textCursor();
+  if (!cursor.hasSelection()) {
+    WindowToolkit::current().print(this, *edit->document(), false);
+    return;
+  }
+  // A document of the selection alone, with the pictures it shows.
+  QTextDocument selection;
+  selection.setDefaultFont(edit->document()->defaultFont());
+  QTextCursor(&selection).insertFragment(cursor.selection());
+  copyPictureImages(*edit->document(), selection);
+  WindowToolkit::current().print(this, selection, true);
+}
+
+}  // namespace veldrin

@@ -1,0 +1,174 @@
+// The result window's Save, Open and Print commands.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTextCursor>
+
+#include "results/richcontent.h"
+#include "results/rtfreader.h"
+#include "support/frmoutfixture.h"
+#include "support/gbkbytes.h"
+
+namespace veldrin::testing {
+namespace {
+
+const std::string saveFilter = "RTF格式文档|*.rtf|文本文档|*.txt";
+const std::string openFilter = "rtf格式文档|*.rtf|TXT文档|*.txt";
+
+class FrmOutFilesTest : public FrmOutTest {
+ protected:
+  void SetUp() override {
+    FrmOutTest::SetUp();
+    window->showReport(report);  // the figure, then the report, in box 1
+  }
+  QString boxText(int n) const { return contentOf(*box(n)->document()).text; }
+};
+
+TEST_F(FrmOutFilesTest, SaveAsRtfKeepsTextAndFigure) {
+  const QString file = path("report.rtf");
+  saveAs(file, 1);
+  ASSERT_EQ(toolkit.saveRequests.size(), 1u);
+  EXPECT_EQ(toolkit.saveRequests[0].filter.toStdString(), saveFilter);
+  EXPECT_EQ(toolkit.saveRequests[0].fileName, QString::fromUtf8("工程墙(屋)面檁条计算")) << "without the leading ****";
+  EXPECT_EQ(toolkit.saveRequests[0].defaultExtension, "") << "the first Save has none";
+  EXPECT_EQ(window->windowTitle(), prefix + file);
+
+  const RichContent saved = readRtf(fileBytes(file));
+  EXPECT_EQ(saved.text, boxText(1));
+  ASSERT_EQ(saved.pictures.size(), 1);
+  EXPECT_EQ(saved.pictures[0].image.convertToFormat(QImage::Format_ARGB32), host.figure);
+  EXPECT_TRUE(toolkit.messages.empty());
+
+  saveAs(path("again.rtf"), 1);
+  EXPECT_EQ(toolkit.saveRequests[1].defaultExtension, "rtf") << "set by the Save before";
+}
+
+TEST_F(FrmOutFilesTest, SaveAsTextWritesUtf8WithCrLf) {
+  const QString file = path("report.txt");
+  saveAs(file, 2);
+  EXPECT_EQ(fileBytes(file), report.toUtf8()) << "the figure's own line is dropped, the report stays byte for byte";
+  EXPECT_EQ(window->windowTitle(), prefix + file);
+  saveAs(path("again.txt"), 1);
+  EXPECT_EQ(toolkit.saveRequests[1].defaultExtension, "txt");
+}
+
+TEST_F(FrmOutFilesTest, SaveProposesAProjectNameWithoutMarkWhole) {
+  host.name = QString::fromUtf8("工程**一");
+  press("Cmdsave");
+  ASSERT_EQ(toolkit.saveRequests.size(), 1u);
+  EXPECT_EQ(toolkit.saveRequests[0].fileName, host.name);
+}
+
+TEST_F(FrmOutFilesTest, SaveCancelledWritesNothing) {
+  const QString title = window->windowTitle();
+  press("Cmdsave");  // no scripted answer: Cancel
+  EXPECT_EQ(toolkit.saveRequests.size(), 1u);
+  EXPECT_EQ(window->windowTitle(), title);
+  EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+TEST_F(FrmOutFilesTest, SaveThatCannotWriteSaysSoAndKeepsTheTitle) {
+  const QString title = window->windowTitle();
+  const QString file = path("no-such-folder/report.rtf");
+  saveAs(file, 1);
+  ASSERT_EQ(toolkit.messages.size(), 1u);
+  EXPECT_NE(toolkit.messages[0].text.find(file.toStdString()), std::string::npos) << "names the file";
+  EXPECT_GT(toolkit.messages[0].text.size(), file.toUtf8().size() + 15) << "and the reason";
+  EXPECT_EQ(toolkit.messages[0].icon, MessageIcon::Exclamation);
+  EXPECT_EQ(window->windowTitle(), title);
+  EXPECT_FALSE(QFile::exists(file));
+
+  ASSERT_TRUE(QDir(dir.path()).mkdir("taken"));
+  saveAs(path("taken"), 2);  // a folder stands where the file should go
+  EXPECT_EQ(toolkit.messages.size(), 2u);
+  EXPECT_EQ(window->windowTitle(), title);
+}
+
+TEST_F(FrmOutFilesTest, SaveWithNoOpenDocumentDoesNothing) {
+  press("cmdclose");
+  saveAs(path("x.rtf"), 1);
+  EXPECT_TRUE(toolkit.saveRequests.empty());
+  EXPECT_FALSE(QFile::exists(path("x.rtf")));
+  EXPECT_EQ(window->windowTitle(), QString::fromUtf8("檩条计算结果显示"));
+}
+
+TEST_F(FrmOutFilesTest, SaveActsOnTheDisplayedOpenDocument) {
+  press("Cmdnew");
+  box(2)->setPlainText("second document");
+  emit list()->activated(0);
+  saveAs(path("shown.txt"), 2);
+  EXPECT_EQ(fileBytes(path("shown.txt")), report.toUtf8());
+  emit list()->activated(1);
+  saveAs(path("newest.txt"), 2);
+  EXPECT_EQ(fileBytes(path("newest.txt")), "second document");
+}
+
+TEST_F(FrmOutFilesTest, OpenOfASavedRtfBringsBackTextAndFigure) {
+  const QString file = path("report.rtf");
+  saveAs(file, 1);
+  open(file);
+  ASSERT_EQ(toolkit.openRequests.size(), 1u);
+  EXPECT_EQ(toolkit.openRequests[0].filter.toStdString(), openFilter);
+  EXPECT_EQ(window->doccount(), 2);
+  EXPECT_EQ(window->displayedBox(), 2);
+  EXPECT_EQ(window->windowTitle(), prefix + file);
+  EXPECT_EQ(listEntries().last(), "untitled2");
+  const RichContent opened = contentOf(*box(2)->document());
+  EXPECT_EQ(opened.text, boxText(1));
+  ASSERT_EQ(opened.pictures.size(), 1);
+  EXPECT_EQ(opened.pictures[0].image.convertToFormat(QImage::Format_ARGB32), host.figure);
+  EXPECT_EQ(opened.pictures[0].size, QSizeF(host.figure.size()));
+}
+
+TEST_F(FrmOutFilesTest, OpenOfAGbkTextFile) {
+  const QString text = QString::fromUtf8("檩条计算书\r\n  强度 σ＝120 MPa <＝ f＝205\r\n");
+  QFile file(path("old.txt"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(gbkBytes(text));
+  file.close();
+  open(file.fileName());
+  EXPECT_EQ(window->doccount(), 2);
+  EXPECT_EQ(box(2)->toPlainText(), QString::fromUtf8("檩条计算书\n  强度 σ＝120 MPa <＝ f＝205\n"));
+  EXPECT_EQ(window->windowTitle(), prefix + file.fileName());
+}
+
+TEST_F(FrmOutFilesTest, OpenTestsTheLimitFirstAndMissingFilesChangeNothing) {
+  pressTimes("Cmdnew", 3);
+  open(path("any.rtf"));
+  EXPECT_TRUE(toolkit.openRequests.empty()) << "no dialog with four documents open";
+  ASSERT_EQ(toolkit.messages.size(), 1u);
+  EXPECT_EQ(toolkit.messages[0].text, limitMessage);
+  toolkit.openAnswers.clear();
+
+  press("cmdclose");
+  const QString title = window->windowTitle();
+  open(path("missing.rtf"));
+  EXPECT_EQ(toolkit.messages.size(), 2u);
+  EXPECT_NE(toolkit.messages[1].text.find("missing.rtf"), std::string::npos);
+  press("Cmdopen");  // Cancel
+  EXPECT_EQ(window->doccount(), 3);
+  EXPECT_EQ(window->windowTitle(), title);
+  EXPECT_EQ(list()->count(), 4);
+}
+
+TEST_F(FrmOutFilesTest, PrintsTheSelectionOrTheWholeDocument) {
+  toolkit.printAccepts = true;
+  press("Cmdprint");
+  EXPECT_EQ(toolkit.printCount, 1);
+  EXPECT_FALSE(toolkit.lastPrintSelectionOnly);
+  EXPECT_EQ(toolkit.lastPrintedText, box(1)->toPlainText());
+
+  QTextCursor cursor = box(1)->document()->find(QString::fromUtf8("已知条件"));
+  ASSERT_FALSE(cursor.isNull());
+  box(1)->setTextCursor(cursor);
+  press("Cmdprint");
+  EXPECT_TRUE(toolkit.lastPrintSelectionOnly);
+  EXPECT_EQ(toolkit.lastPrintedText, QString::fromUtf8("已知条件"));
+
+  press("cmdclose");
+  press("Cmdprint");
+  EXPECT_EQ(toolkit.printCount, 2) << "nothing to print with no document open";
+}
+
+}  // namespace
+}  // namespace veldrin::testing
