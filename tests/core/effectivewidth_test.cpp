@@ -6,10 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "support/reportlines.h"
+
 using veldrin::DesignCase;
 using veldrin::Single;
 using veldrin::truncateTo;
 using veldrin::youxiaokuandu_code1;
+
+using veldrin::testing::at;
+using veldrin::testing::lines;
 
 namespace {
 
@@ -23,18 +28,6 @@ DesignCase section() {
   dc.steelfy = 215;
   return dc;
 }
-
-std::vector<std::string> lines(const DesignCase& dc) {
-  std::vector<std::string> out;
-  const std::string& text = dc.filestring.str();
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
-    out.push_back(text.substr(start, end - start));
-  }
-  return out;
-}
-
-std::string at(int indent, const std::string& text) { return std::string(indent, ' ') + text; }
 
 bool contains(const DesignCase& dc, const std::string& piece) { return dc.filestring.str().find(piece) != std::string::npos; }
 

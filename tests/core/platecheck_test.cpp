@@ -8,6 +8,8 @@
 
 #include "report/runstop.h"
 #include "support/scriptedplatform.h"
+#include "support/reportlines.h"
+#include "support/strengthsection.h"
 
 using veldrin::allowableRatioCoefficient;
 using veldrin::DesignCase;
@@ -15,38 +17,13 @@ using veldrin::MessageIcon;
 using veldrin::neilicheck_code2;
 using veldrin::testing::ScriptedPlatform;
 
+using veldrin::testing::at;
+using veldrin::testing::indexOf;
+using veldrin::testing::lines;
+
 namespace {
 
-DesignCase section() {
-  DesignCase dc;
-  dc.h = 250;
-  dc.b = 75;
-  dc.a = 20;
-  dc.t = 2.5;
-  dc.steelfy = 215;
-  dc.ix = 1e7;
-  dc.iy = 4e5;
-  dc.centerx = 20.456;
-  dc.z0 = 35.5;
-  return dc;
-}
-
-std::vector<std::string> lines(const DesignCase& dc) {
-  std::vector<std::string> out;
-  const std::string& text = dc.filestring.str();
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
-    out.push_back(text.substr(start, end - start));
-  }
-  return out;
-}
-
-std::string at(int indent, const std::string& text) { return std::string(indent, ' ') + text; }
-
-long indexOf(const std::vector<std::string>& got, const std::string& line) {
-  const auto it = std::find(got.begin(), got.end(), line);
-  return it == got.end() ? -1 : it - got.begin();
-}
+DesignCase section() { return veldrin::testing::strengthTestSection(); }
 
 const char* const kWarningTitle = "应力超过设计强度,请重新输入数据!";
 const char* const kUniformNote = "一边支撑一边卷边σmax在卷边边板件截面边缘系数α<0.2,按一边支撑一边卷边均匀受压板件考虑";

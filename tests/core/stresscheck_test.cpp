@@ -7,44 +7,19 @@
 #include <vector>
 
 #include "report/runstop.h"
+#include "support/reportlines.h"
+#include "support/strengthsection.h"
 
 using veldrin::DesignCase;
 using veldrin::neilicheck_code1;
 
+using veldrin::testing::at;
+using veldrin::testing::indexOf;
+using veldrin::testing::lines;
+
 namespace {
 
-// C 250×75×20×2.5, Q235, with chosen gross-section constants.
-DesignCase section() {
-  DesignCase dc;
-  dc.h = 250;
-  dc.b = 75;
-  dc.a = 20;
-  dc.t = 2.5;
-  dc.steelfy = 215;
-  dc.ix = 1e7;
-  dc.iy = 4e5;
-  dc.centerx = 20.456;
-  dc.z0 = 35.5;
-  return dc;
-}
-
-std::vector<std::string> lines(const DesignCase& dc) {
-  std::vector<std::string> out;
-  const std::string& text = dc.filestring.str();
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
-    out.push_back(text.substr(start, end - start));
-  }
-  return out;
-}
-
-std::string at(int indent, const std::string& text) { return std::string(indent, ' ') + text; }
-
-// Position of a line in the report, -1 when it is missing.
-long indexOf(const std::vector<std::string>& got, const std::string& line) {
-  const auto it = std::find(got.begin(), got.end(), line);
-  return it == got.end() ? -1 : it - got.begin();
-}
+DesignCase section() { return veldrin::testing::strengthTestSection(); }
 
 const char* const kClosing = "       该荷载组合满足工程强度要求!";
 

@@ -1,0 +1,22 @@
+#pragma once
+// The section the strength-check tests work on: C 250×75×20×2.5 of Q235 with
+// chosen, round gross-section constants so that stresses are easy to follow.
+#include "input/designcase.h"
+
+namespace veldrin::testing {
+
+inline DesignCase strengthTestSection() {
+  DesignCase dc;
+  dc.h = 250;
+  dc.b = 75;
+  dc.a = 20;
+  dc.t = 2.5;
+  dc.steelfy = 215;
+  dc.ix = 1e7;
+  dc.iy = 4e5;
+  dc.centerx = 20.456;
+  dc.z0 = 35.5;
+  return dc;
+}
+
+}  // namespace veldrin::testing
