@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 
+#include "input/digitalinput.h"
 #include "report/runstop.h"
 
 namespace veldrin {
@@ -53,16 +54,10 @@ void requireSection(const DesignCase& dc) {
   throw RunRefused(kInputCheckTitle, "截面面积A及惯性矩Ix、Iy必须大于0，无法进行长细比及挠度计算，请核对截面尺寸!");
 }
 
-void setEffectiveLengthFactor(DesignCase& dc) {
-  if (dc.latiaonum == 0) dc.mub = 1.0;
-  if (dc.latiaonum == 1) dc.mub = 0.5;
-  if (dc.latiaonum == 2) dc.mub = 0.33;
-}
-
 void slenderness(DesignCase& dc, Single Lx) {
   ReportText& r = dc.filestring;
   r.line(3, "<一>长细比计算");
-  setEffectiveLengthFactor(dc);
+  setEffectiveLengthFactor(dc, dc.latiaonum);
   const Single Ly = dc.mub * dc.marlolength * 1000;
   const double lambdaX = truncateTo(Lx / std::sqrt(dc.ix / dc.area), 2);
   const double lambdaY = truncateTo(Ly / std::sqrt(dc.iy / dc.area), 2);
@@ -74,8 +69,8 @@ void slenderness(DesignCase& dc, Single Lx) {
          slendernessVerdict(lambdaY));
 }
 
-// The roof angle in degrees as the report shows it, from the slope value itself.
-double degreesShown(const DesignCase& dc) { return truncateTo(dc.degree * 180 / 3.14159265, 2); }
+// The roof angle as the sine and cosine terms show it: from the slope value itself.
+double slopeShown(const DesignCase& dc) { return degreesShown(dc.degree); }
 
 // Mid-span deflection in mm of a simply supported span under qk (KN/m).
 double midSpanDeflection(const DesignCase& dc, double qk) {
@@ -112,7 +107,7 @@ void gravityCase(DesignCase& dc, double alpha, Single Lx) {
   dc.filestring.line(3, snow ? "<二>在恒载、活载、雪载作用下的变形计算" : "<二>在恒载、活载、积灰荷载作用下的变形计算");
   dc.filestring.line(6, "线荷载标准值为:");
   dc.filestring.line(9, snow ? "qk=(qD+qL+qS)*a*cos(α)=(" : "qk=(qD+qL+qA)*a*cos(α)=(", dc.kdeadload, "+",
-                     dc.kliveload, "+", third, ")*", dc.marlobay, "*cos(", degreesShown(dc), ")=", qk, "KN/m");
+                     dc.kliveload, "+", third, ")*", dc.marlobay, "*cos(", slopeShown(dc), ")=", qk, "KN/m");
   writeDeflection(dc, qk, Lx, false);
 }
 
@@ -122,7 +117,7 @@ void windCase(DesignCase& dc, double alpha, Single Lx) {
       dc.kdeadload * dc.marlobay * std::cos(alpha) + dc.kwindload * dc.windhigh * dc.windstyle * dc.marlobay, 2);
   dc.filestring.line(3, "<三>在恒载、风载作用下的变形计算");
   dc.filestring.line(6, "线荷载标准值为:");
-  dc.filestring.line(9, "qk=qD*a*cos(α)+μs*μz*qW*a=", dc.kdeadload, "*", dc.marlobay, "*cos(", degreesShown(dc), ")",
+  dc.filestring.line(9, "qk=qD*a*cos(α)+μs*μz*qW*a=", dc.kdeadload, "*", dc.marlobay, "*cos(", slopeShown(dc), ")",
                      dc.windstyle, "*", dc.windhigh, "*", dc.kwindload, "*", dc.marlobay, "=", qk, "KN/m");
   writeDeflection(dc, qk, Lx, true);
 }

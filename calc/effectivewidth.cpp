@@ -100,11 +100,11 @@ Widths fullyCompressed(DesignCase& dc, Element e, const Plate& p, Single hb) {
   if (e == Element::Web) {
     r.line(15, "he2= he-he1=", w.whole, "-", w.first, "=", w.second);
   } else if (e == Element::Upper) {
-    r.line(15, "be11=2*be/(5-β)=", 2, "*", w.whole, "/(5-", p.beta, ")=", truncated(w.first));
-    r.line(15, "be12= be-be11=", w.whole, "-", truncated(w.first), "=", w.second);
+    r.line(15, "be11=2*be/(5-β)=", 2, "*", w.whole, "/(5-", p.beta, ")=", w.first);
+    r.line(15, "be12= be-be11=", w.whole, "-", w.first, "=", w.second);
   } else {
-    r.line(15, "be21=2*be/(5-β)=", 2, "*", w.whole, "/(5-", p.beta, ")=", truncated(w.first));
-    r.line(15, "be22=be-be21=", w.whole, "-", w.first, "=", truncated(w.second));
+    r.line(15, "be21=2*be/(5-β)=", 2, "*", w.whole, "/(5-", p.beta, ")=", w.first);
+    r.line(15, "be22=be-be21=", w.whole, "-", w.first, "=", w.second);
   }
   return w;
 }
@@ -136,12 +136,12 @@ Widths partlyCompressedFlange(DesignCase& dc, Element e, const Plate& p, double 
   ReportText& r = dc.filestring;
   if (e == Element::Upper) {
     r.line(11, "截面部分受压,he=ρ*hw=", p.rho, "*", bc, "=", w.whole);
-    r.line(15, "be11=0.4*be=", 0.4, "*", w.whole, "=", truncated(w.first));
-    r.line(15, "be12=0.6*be=", 0.6, "*", w.whole, "=", truncated(w.second));
+    r.line(15, "be11=0.4*be=", 0.4, "*", w.whole, "=", w.first);
+    r.line(15, "be12=0.6*be=", 0.6, "*", w.whole, "=", w.second);
   } else {
     r.line(11, "截面部分受压,be=ρ*bc=", p.rho, "*", bc, "=", w.whole);
-    r.line(15, "be21=0.4*bc=", 0.4, "*", bc, "=", truncated(w.first));
-    r.line(15, "be22=0.6*hc=", 0.6, "*", bc, "=", truncated(w.second));
+    r.line(15, "be21=0.4*bc=", 0.4, "*", bc, "=", w.first);
+    r.line(15, "be22=0.6*hc=", 0.6, "*", bc, "=", w.second);
   }
   return w;
 }

@@ -13,8 +13,7 @@ struct Roof {
 };
 
 Roof roofOf(const DesignCase& dc, double alpha) {
-  const double slope = dc.degree;
-  return {std::sin(alpha), std::cos(alpha), truncateTo(slope * 180 / 3.14159265, 2)};
+  return {std::sin(alpha), std::cos(alpha), degreesShown(dc.degree)};
 }
 
 // A resolved line load is held as a float, floored to 0.01 after the product

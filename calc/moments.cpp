@@ -85,7 +85,7 @@ Moments designMoments(DesignCase& dc, const SpanLoads& s, std::int16_t latiaonum
 
 void neili(DesignCase& dc, Platform& ui, Single qx, Single qy, Single Q, Single L, std::int16_t latiaonum) {
   const double alpha = std::atan(static_cast<double>(dc.degree));
-  const SpanLoads loads{qx, qy, Q, L, alpha, truncateTo(alpha * 180 / 3.14159265, 2)};
+  const SpanLoads loads{qx, qy, Q, L, alpha, degreesShown(alpha)};
   Moments m;
   // The window offers 0, 1 or 2 rods; any other count has no formula and
   // hands zero moments to the check.

@@ -101,8 +101,8 @@ bool flanges(DesignCase& dc, const Check& c) {
 }  // namespace
 
 CornerStresses cornerStresses(const DesignCase& dc, double mx, double my, Single x0, Single yc) {
-  const Single half = dc.h / 2;
-  const Single above = half - yc, below = half + yc, lipArm = dc.b - x0;
+  const double half = dc.h / 2;
+  const double above = half - yc, below = half + yc, lipArm = dc.b - x0;
   CornerStresses s;
   s.s7 = truncateTo(mx / dc.ix * above - my / dc.iy * x0, 2);
   s.s8 = truncateTo(mx / dc.ix * above + my / dc.iy * lipArm, 2);

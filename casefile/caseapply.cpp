@@ -3,6 +3,7 @@
 
 #include "casefile/casefile.h"
 #include "casefile/casewords.h"
+#include "input/digitalinput.h"
 #include "report/numbertext.h"
 
 namespace veldrin {
@@ -63,7 +64,7 @@ void applySagRods(const std::string& word, FormState& form, DesignCase& dc) {
   const int position = positionOf(word, casewords::kSagRods);
   if (position < 0) return;  // an unknown word changes neither
   form.combo3 = position;
-  dc.mub = casewords::kSagRodMub[static_cast<std::size_t>(position)];
+  setEffectiveLengthFactor(dc, position);
 }
 
 void applyCode(const std::string& word, FormState& form) {

@@ -14,9 +14,9 @@ bool selects(int position, int entries) { return position >= 0 && position < ent
 
 // The message of the first list without a usable selection, or empty.
 std::string firstMissingSelection(const FormState& form) {
-  if (!selects(form.combo1, 2)) return std::string(casewords::kNoSteelGrade);
-  if (!selects(form.combo2, 3)) return std::string(casewords::kNoDeflectionLimit);
-  if (!selects(form.combo3, 3)) return std::string(casewords::kNoSagRods);
+  if (!selects(form.combo1, 2)) return kNoSteelGrade;
+  if (!selects(form.combo2, 3)) return kNoDeflectionLimit;
+  if (!selects(form.combo3, 3)) return kNoSagRods;
   return {};
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The fixed words of the ".in" file's third line and the save messages.
+// The fixed words of the ".in" file's third line.
 #include <array>
 #include <string_view>
 
@@ -9,14 +9,9 @@ inline constexpr std::string_view kSteelQ235 = "A3";
 inline constexpr std::string_view kSteelQ345 = "16Mn";
 inline constexpr std::array<std::string_view, 3> kDeflection = {"1/150", "1/240", "1/360"};
 inline constexpr std::array<std::string_view, 3> kSagRods = {"0", "1", "2"};
-inline constexpr std::array<double, 3> kSagRodMub = {1.0, 0.5, 0.33};
 inline constexpr std::string_view kCodeCecs102 = "门式钢架轻型房屋钢结构技术规程CECS102:98";
 inline constexpr std::string_view kCodeGbj18 = "冷弯薄壁型钢结构技术规范GBJ18-87";
 inline constexpr std::string_view kSheetingRestrains = "屋面板能阻止檩条的侧向失稳";
 inline constexpr std::string_view kSheetingFree = "屋面板不能阻止檩条的侧向失稳";
-
-inline constexpr std::string_view kNoSteelGrade = "请输入钢材型号!";
-inline constexpr std::string_view kNoDeflectionLimit = "请输入挠度限值!";
-inline constexpr std::string_view kNoSagRods = "请输入拉条数量!";
 
 }  // namespace veldrin::casewords

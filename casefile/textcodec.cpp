@@ -42,10 +42,11 @@ bool sequenceAt(std::string_view s, std::size_t i, std::size_t n) {
 // One iconv descriptor per conversion; closed whatever happens.
 class Iconv {
  public:
-  Iconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {
-    if (cd_ == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv cannot convert to " + std::string(to));
+  Iconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+  ~Iconv() {
+    if (valid()) iconv_close(cd_);
   }
-  ~Iconv() { iconv_close(cd_); }
+  bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
   Iconv(const Iconv&) = delete;
   Iconv& operator=(const Iconv&) = delete;
 
@@ -82,9 +83,26 @@ bool isValidUtf8(std::string_view bytes) {
   return true;
 }
 
-Converted utf8ToGb18030(std::string_view utf8) { return Iconv("GB18030", "UTF-8").run(utf8); }
+std::optional<Converted> convertCharset(std::string_view in, const char* from, const char* to) {
+  Iconv converter(to, from);
+  if (!converter.valid()) return std::nullopt;
+  return converter.run(in);
+}
 
-Converted gb18030ToUtf8(std::string_view gb) { return Iconv("UTF-8", "GB18030").run(gb); }
+namespace {
+
+// The program's own pair: a C library without it cannot run the program.
+Converted convertKnown(std::string_view in, const char* from, const char* to) {
+  std::optional<Converted> converted = convertCharset(in, from, to);
+  if (!converted) throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);
+  return std::move(*converted);
+}
+
+}  // namespace
+
+Converted utf8ToGb18030(std::string_view utf8) { return convertKnown(utf8, "UTF-8", "GB18030"); }
+
+Converted gb18030ToUtf8(std::string_view gb) { return convertKnown(gb, "GB18030", "UTF-8"); }
 
 Converted fileTextToUtf8(std::string_view bytes) {
   if (!isValidUtf8(bytes)) return gb18030ToUtf8(bytes);

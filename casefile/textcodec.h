@@ -20,6 +20,10 @@ struct Converted {
   std::size_t failedAt = 0;
 };
 
+// Any conversion the C library knows, by charset names ("GB18030", "UTF-8");
+// nullopt when it does not know the pair.
+std::optional<Converted> convertCharset(std::string_view in, const char* from, const char* to);
+
 Converted utf8ToGb18030(std::string_view utf8);
 Converted gb18030ToUtf8(std::string_view gb);
 

@@ -56,14 +56,19 @@ void readLists(const FormState& form, DesignCase& dc) {
     dc.steelfy = 315;
     dc.steelfv = 185;
   } else {
-    dc.errstr = "请输入钢材型号!";
+    dc.errstr = kNoSteelGrade;
   }
-  if (form.combo2 < 0) dc.errstr = "请输入挠度限值!";
+  if (form.combo2 < 0) dc.errstr = kNoDeflectionLimit;
   if (form.combo3 >= 0 && form.combo3 <= 2) {
     dc.latiaonum = static_cast<std::int16_t>(form.combo3);
   } else {
-    dc.errstr = "请输入拉条数量!";
+    dc.errstr = kNoSagRods;
   }
+}
+
+void setEffectiveLengthFactor(DesignCase& dc, int sagRods) {
+  static constexpr double kFactors[] = {1.0, 0.5, 0.33};
+  if (sagRods >= 0 && sagRods <= 2) dc.mub = kFactors[sagRods];
 }
 
 void digitalinput(const FormState& form, DesignCase& dc) {

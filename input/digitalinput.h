@@ -5,6 +5,15 @@
 
 namespace veldrin {
 
+// The messages of a list without a selection.
+inline constexpr const char* kNoSteelGrade = "请输入钢材型号!";
+inline constexpr const char* kNoDeflectionLimit = "请输入挠度限值!";
+inline constexpr const char* kNoSagRods = "请输入拉条数量!";
+
+// μb, the out-of-plane effective-length factor, by the number of sag rods
+// (1.0, 0.5, 0.33); other counts have none and leave the field as it was.
+void setEffectiveLengthFactor(DesignCase& dc, int sagRods);
+
 // The eighteen boxes into the input fields (leading-number rule). A number
 // that does not fit its field (1E50 in a float field, or beyond a double)
 // throws RunRefused naming the field: it is never turned into inf.

@@ -39,6 +39,11 @@ FormState startupForm(const std::string& dateTime) {
   return form;
 }
 
+std::string proposedFileName(const std::string& projectName) {
+  const bool marked = projectName.rfind(kProjectPlaceholder, 0) == 0;
+  return marked ? projectName.substr(kProjectPlaceholder.size()) : projectName;
+}
+
 const std::string& fieldLabel(int n) {
   static const auto labels = [] {
     std::array<std::string, kFieldCount> l;

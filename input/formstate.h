@@ -4,6 +4,7 @@
 // buttons and the sheeting box.
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace veldrin {
 
@@ -25,6 +26,11 @@ struct FormState {
 
 // The window as it opens: default texts, no list selected, CECS102:98, sheeting clear.
 FormState startupForm(const std::string& dateTime);
+
+// The default project name starts with this placeholder; the file name
+// proposed from the name leaves it out, and focusing the name selects it.
+inline constexpr std::string_view kProjectPlaceholder = "****";
+std::string proposedFileName(const std::string& projectName);
 
 // The label of box n as the window shows it ("截面高h:").
 const std::string& fieldLabel(int n);

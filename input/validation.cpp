@@ -80,7 +80,8 @@ int nextOnEnter(int field) {
 bool pressesLegendOnEnter(int field) { return field >= 4 && field <= 7; }
 
 int focusSelectionLength(int field, int textLength) {
-  constexpr int kPlaceholderLength = 4;  // "****" of the default project name
+  // the first four characters, the length of the default name's placeholder
+  constexpr int kPlaceholderLength = static_cast<int>(kProjectPlaceholder.size());
   if (field == 1) return textLength < kPlaceholderLength ? textLength : kPlaceholderLength;
   return textLength;
 }

@@ -54,6 +54,8 @@ double roundTo15(double x) {
   return std::strtod(buf, nullptr);
 }
 
+double degreesShown(double radians) { return truncateTo(radians * 180 / 3.14159265, 2); }
+
 double truncateTo(double x, int decimals) {
   const double p = pow10(decimals);
   const double y = roundTo15(x * p);

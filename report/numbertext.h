@@ -34,6 +34,10 @@ std::string fileNumText(Single v);
 // error never moves a value down a step (0.29 stays 0.29).
 double truncateTo(double x, int decimals);
 
+// An angle in radians as the report shows it in degrees: floored to 0.01,
+// with π taken as 3.14159265.
+double degreesShown(double radians);
+
 // Rounds a double to 15 significant digits (the decimal a double prints as).
 double roundTo15(double x);
 

@@ -52,7 +52,7 @@ void writeHeaderAndKnownConditions(DesignCase& dc) {
   r.line(kBase, "6.风压标准值为:qW=", dc.kwindload, "KN/m2");
   r.line(kBase, "7.风压高度变化系数为:μz=", dc.windhigh);
   r.line(kBase, "8.风压体形系数为:μs=", dc.windstyle);
-  const double slopeDegrees = truncateTo(std::atan(static_cast<double>(dc.degree)) * 180 / 3.14159265, 2);
+  const double slopeDegrees = degreesShown(std::atan(static_cast<double>(dc.degree)));
   r.line(kBase, "9.屋面坡度为:α＝", slopeDegrees, "度");
   r.line(kBase, "10.檁条计算长度为:L=", dc.marlolength, "m");
   r.line(kBase, "11.檁条间距为:a=", dc.marlobay, "m");

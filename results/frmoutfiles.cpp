@@ -6,6 +6,7 @@
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 
+#include "input/formstate.h"
 #include "results/frmout.h"
 #include "results/frmouttexts.h"
 #include "results/rtfreader.h"
@@ -31,9 +32,7 @@ QTextEdit* FrmOut::activeBox() const {
 }
 
 QString FrmOut::proposedFileName() const {
-  const QString name = host_.projectName();
-  const QString mark = QString::fromUtf8(frmouttext::projectMark);
-  return name.startsWith(mark) ? name.mid(mark.size()) : name;
+  return QString::fromStdString(veldrin::proposedFileName(host_.projectName().toStdString()));
 }
 
 void FrmOut::saveDocument() {

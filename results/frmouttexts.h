@@ -9,7 +9,6 @@ inline constexpr char noDocumentTitle[] = "檩条计算结果显示";
 inline constexpr char titlePrefix[] = "檩条计算结果显示----";
 inline constexpr char firstEntry[] = "最新结果";
 inline constexpr char untitledStem[] = "untitled";  // + the document number
-inline constexpr char projectMark[] = "****";  // leading mark dropped from the proposed file name
 inline constexpr char limitMessage[] = "打开文档数目超过4个,请关闭部分文档再打开新文档!";
 inline constexpr char saveFilter[] = "RTF格式文档|*.rtf|文本文档|*.txt";
 inline constexpr char openFilter[] = "rtf格式文档|*.rtf|TXT文档|*.txt";

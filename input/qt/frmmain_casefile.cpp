@@ -19,13 +19,6 @@ const char* const kCaseFileExtension = "in";
 const char* const kSaveTitle = "保存";
 const char* const kOpenTitle = "打开";
 
-// The default project name starts with the placeholder "****"; it is left
-// out of the proposed file name.
-QString proposedFileName(const QString& projectName) {
-  const QString placeholder = QStringLiteral("****");
-  return projectName.startsWith(placeholder) ? projectName.mid(placeholder.size()) : projectName;
-}
-
 std::string shownPath(const QString& path) { return QDir::toNativeSeparators(path).toStdString(); }
 
 void tell(const std::string& text, const char* title) {
@@ -52,7 +45,7 @@ void FrmMain::cmdsaveClick() {
     return;
   }
   commonDialog1_.filter = kCaseFileFilter;
-  commonDialog1_.fileName = proposedFileName(field(1)->text());
+  commonDialog1_.fileName = QString::fromStdString(proposedFileName(field(1)->text().toStdString()));
   const std::optional<FileChoice> choice = WindowToolkit::current().saveFile(this, commonDialog1_);
   if (!choice) return;
   commonDialog1_.defaultExtension = kCaseFileExtension;  // from the next dialog on
