@@ -10,7 +10,7 @@
 #include "casefile/casefile.h"
 #include "input/numberrules.h"
 #include "report/run.h"
-#include "report/runstop.h"
+#include "basetypes/runstop.h"
 
 namespace veldrin {
 

@@ -11,7 +11,7 @@
 #include "input/digitalinput.h"
 #include "report/governing.h"
 #include "report/run.h"
-#include "report/runstop.h"
+#include "basetypes/runstop.h"
 
 namespace {
 

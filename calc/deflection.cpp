@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "input/digitalinput.h"
-#include "report/runstop.h"
+#include "basetypes/runstop.h"
 
 namespace veldrin {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "report/numbertext.h"
+#include "basetypes/numbertext.h"
 
 namespace veldrin {
 

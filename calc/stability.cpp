@@ -6,7 +6,7 @@
 #include <array>
 #include <cmath>
 
-#include "report/runstop.h"
+#include "basetypes/runstop.h"
 
 namespace veldrin {
 

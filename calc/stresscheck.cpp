@@ -5,7 +5,7 @@
 
 #include "calc/effectivewidth.h"
 #include "calc/sectionproperties.h"
-#include "report/runstop.h"
+#include "basetypes/runstop.h"
 
 namespace veldrin {
 

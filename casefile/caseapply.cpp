@@ -4,7 +4,7 @@
 #include "casefile/casefile.h"
 #include "casefile/casewords.h"
 #include "input/digitalinput.h"
-#include "report/numbertext.h"
+#include "basetypes/numbertext.h"
 
 namespace veldrin {
 

@@ -4,7 +4,7 @@
 #include "casefile/casewords.h"
 #include "casefile/textcodec.h"
 #include "input/digitalinput.h"
-#include "report/numbertext.h"
+#include "basetypes/numbertext.h"
 
 namespace veldrin {
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "report/numbertext.h"
-#include "report/reporttext.h"
+#include "basetypes/numbertext.h"
+#include "basetypes/reporttext.h"
 
 namespace veldrin {
 

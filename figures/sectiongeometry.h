@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "report/single.h"
+#include "basetypes/single.h"
 
 namespace veldrin {
 

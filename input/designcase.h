@@ -5,8 +5,9 @@
 #include <cstdint>
 #include <string>
 
-#include "report/reporttext.h"
-#include "report/single.h"
+#include "basetypes/checkresult.h"
+#include "basetypes/reporttext.h"
+#include "basetypes/single.h"
 
 namespace veldrin {
 
@@ -55,6 +56,7 @@ struct DesignCase {
 
   std::string errstr;
   ReportText filestring;
+  CheckResults checks;  // the verdicts of the last run, in report order
   std::string labout;  // caption of the quick-result label
 };
 

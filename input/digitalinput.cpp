@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "input/numberrules.h"
-#include "report/runstop.h"
+#include "basetypes/runstop.h"
 
 namespace veldrin {
 

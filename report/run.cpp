@@ -7,7 +7,7 @@
 #include "calc/sectionproperties.h"
 #include "input/digitalinput.h"
 #include "report/governing.h"
-#include "report/runstop.h"
+#include "basetypes/runstop.h"
 #include "report/sectionone.h"
 
 namespace veldrin {
@@ -102,6 +102,7 @@ void writeReport(const FormState& form, DesignCase& dc, Platform& ui, std::strin
 bool runSteps(const FormState& form, DesignCase& dc, Platform& ui, std::string& step) {
   step = "数据输入";
   copyWindowControls(form, dc);
+  dc.checks.clear();
   dc.effectflag = false;  // a flag left by the last run must not reshape this one's section
   digitalinput(form, dc);
   if (!listsComplete(dc, ui)) return false;
@@ -134,7 +135,7 @@ RunOutcome cmdshow_Click(const FormState& form, DesignCase& dc, Platform& ui) {
     return {};
   }
   if (!dc.errstr.empty()) listsComplete(dc, ui);  // nothing in the run sets it; kept for the same box
-  return {true, dc.filestring.str()};
+  return {true, dc.filestring.str(), dc.checks};
 }
 
 }  // namespace veldrin

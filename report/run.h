@@ -13,6 +13,7 @@ namespace veldrin {
 struct RunOutcome {
   bool completed = false;  // false: the run stopped with a message box, no report
   std::string report;      // the whole text for the result window (CR LF lines)
+  CheckResults checks;     // every verdict the report writes, in report order
 };
 
 // On a stop the report and the quick-result text of dc stay as they were.

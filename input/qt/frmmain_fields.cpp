@@ -6,7 +6,7 @@
 #include "input/qt/fieldbox.h"
 #include "input/qt/frmmain.h"
 #include "input/validation.h"
-#include "report/runstop.h"
+#include "basetypes/runstop.h"
 
 namespace veldrin {
 

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "report/runstop.h"
+#include "basetypes/runstop.h"
 
 namespace veldrin {
 namespace {

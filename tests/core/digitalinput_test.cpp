@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "report/runstop.h"
+#include "basetypes/runstop.h"
 
 using namespace veldrin;
 

@@ -1,11 +1,11 @@
-#include "report/numbertext.h"
+#include "basetypes/numbertext.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-#include "report/reporttext.h"
+#include "basetypes/reporttext.h"
 
 using veldrin::numText;
 using veldrin::Single;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "report/runstop.h"
+#include "basetypes/runstop.h"
 
 namespace veldrin {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "report/runstop.h"
+#include "basetypes/runstop.h"
 #include "support/reportlines.h"
 #include "support/strengthsection.h"
 

@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "report/single.h"
+#include "basetypes/single.h"
 
 namespace veldrin {
 

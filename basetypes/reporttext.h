@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "report/numbertext.h"
+#include "basetypes/numbertext.h"
 
 namespace veldrin {
 

@@ -1,4 +1,4 @@
-#include "report/numbertext.h"
+#include "basetypes/numbertext.h"
 
 #include <cmath>
 #include <cstdio>

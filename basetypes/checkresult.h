@@ -1,0 +1,34 @@
+#pragma once
+// One verdict of a run: what was checked, the demand against its limit, and
+// whether it passes. The report's verdict line and the record come from the
+// same code, so the two never disagree.
+#include <string>
+#include <vector>
+
+namespace veldrin {
+
+enum class CheckSection { Strength, Effective, Stability, Slenderness, Deflection, Shear, Ratio };
+enum class CheckElement { None, Upper, Lower, Web };
+enum class CheckLocation { None, Midspan, Rods };
+
+struct CheckResult {
+  CheckSection section = CheckSection::Strength;
+  int combination = 0;  // 1 … 7; 0 where the check belongs to no combination
+  CheckElement element = CheckElement::None;
+  std::string quantity;  // "sigma", "tau", "lambda_x", "lambda_y", "gravity", "wind", "b/t" …
+  double demand = 0;
+  double limit = 0;
+  std::string unit;  // "MPa", "", "L/f"
+  double utilisation = 0;
+  bool passes = true;
+  CheckLocation location = CheckLocation::None;
+  std::string name;  // the check's name in the summary, e.g. "荷载组合三 稳定 σ8"
+};
+
+using CheckResults = std::vector<CheckResult>;
+
+// demand / limit as the summary shows it: rounded to 15 significant digits,
+// then up to 3 decimals, so that 1.000 never hides an excess.
+double utilisationUp(double ratio);
+
+}  // namespace veldrin
