@@ -49,6 +49,7 @@ void readFields(const FormState& form, DesignCase& dc) {
 }
 
 void readLists(const FormState& form, DesignCase& dc) {
+  if (form.combo1 == 0 || form.combo1 == 1) dc.steelGrade = form.combo1;
   if (form.combo1 == 0) {
     dc.steelfy = 215;
     dc.steelfv = 125;
