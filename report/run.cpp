@@ -6,6 +6,7 @@
 #include "calc/loadcombinations.h"
 #include "calc/sectionproperties.h"
 #include "input/digitalinput.h"
+#include "report/gb51022report.h"
 #include "report/governing.h"
 #include "basetypes/runstop.h"
 #include "report/sectionone.h"
@@ -15,7 +16,11 @@ namespace veldrin {
 namespace {
 
 void copyWindowControls(const FormState& form, DesignCase& dc) {
-  dc.code = form.optcode1 ? DesignCode::Cecs102 : form.optcode2 ? DesignCode::Gbj18 : DesignCode::None;
+  dc.code = form.optcode1   ? DesignCode::Cecs102
+            : form.optcode2 ? DesignCode::Gbj18
+            : form.optcode3 ? DesignCode::Gb51022
+                            : DesignCode::None;
+  dc.rodsRestrainLowerFlange = form.check2;
   dc.deflectionLimit = form.combo2;
   dc.sheetingRestrains = form.check1;
 }
@@ -42,6 +47,7 @@ void guardInputs(const DesignCase& dc) {
   requirePositive(dc.t, "檩条板厚t");
   requirePositive(dc.marlolength, "檩条跨度");
   requirePositive(dc.marlobay, "檩条间距");
+  if (dc.code == DesignCode::Gb51022) requirePositive(dc.windhigh, "风压高度变化系数");  // β divides by √μz
 }
 
 void guardSection(const DesignCase& dc) {
@@ -55,7 +61,7 @@ void grossSection(DesignCase& dc) {
   if (dc.code == DesignCode::Cecs102) {
     const Single halfH = dc.h / 2, halfB = dc.b / 2;
     jiemiantx_code1(dc, dc.h, dc.b, dc.a, dc.t, halfH, halfH, halfB, halfB, halfB, halfB);
-  } else if (dc.code == DesignCode::Gbj18) {
+  } else if (dc.code == DesignCode::Gbj18 || dc.code == DesignCode::Gb51022) {
     jiemiantx_code2(dc, dc.h, dc.b, dc.a, dc.t, dc.h, dc.b, dc.b);
   }
 }
@@ -74,11 +80,22 @@ void heading(DesignCase& dc, const char* title) {
   dc.filestring.line(0, title);
 }
 
+// GB 51022-2015: its own sections one to five, between the same header and banner.
+void writeGb51022Report(const FormState& form, DesignCase& dc, std::string& step) {
+  writeProjectHeader(dc);
+  writeGb51022Sections(dc, step);
+  writeBanner(dc, form.field(3));
+}
+
 // The report from section one to the banner; `step` names the part being
 // worked on, for the message when a value turns out not finite.
 void writeReport(const FormState& form, DesignCase& dc, Platform& ui, std::string& step) {
   step = "截面特性计算";
   dc.labout = "数据输入正确!" + std::string(18, ' ') + "截面特性计算完毕!" + std::string(14, ' ');
+  if (dc.code == DesignCode::Gb51022) {
+    writeGb51022Report(form, dc, step);
+    return;
+  }
   writeHeaderAndKnownConditions(dc);
   step = "荷载组合计算";
   const double alpha = truncateTo(std::atan(static_cast<double>(dc.degree)), 3);
