@@ -58,6 +58,7 @@ void FrmMain::connectCommands() {
   connect(cmdexit_, &QPushButton::clicked, this, [this] { endProgram(); });
   connect(cmdtu_, &QPushButton::clicked, this, [this] { cmdtuClick(); });
   connect(picture1_, &SectionLegend::clicked, this, [this] { picture1Click(); });
+  connect(optcode3_, &QRadioButton::toggled, check2_, &QCheckBox::setEnabled);
   // cmdquickshow has no action.
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, [this] { endProgram(); });
@@ -76,6 +77,8 @@ FormState FrmMain::formState() const {
   form.combo3 = combos_[2]->currentIndex();
   form.optcode1 = optcode1_->isChecked();
   form.optcode2 = optcode2_->isChecked();
+  form.optcode3 = optcode3_->isChecked();
+  form.check2 = check2_->isChecked();
   form.check1 = checkValue(check1_->checkState());
   return form;
 }
@@ -87,6 +90,8 @@ void FrmMain::showFormState(const FormState& form) {
   combos_[2]->setCurrentIndex(form.combo3);
   if (form.optcode1) optcode1_->setChecked(true);
   if (form.optcode2) optcode2_->setChecked(true);
+  if (form.optcode3) optcode3_->setChecked(true);
+  check2_->setChecked(form.check2);
   check1_->setCheckState(checkStateOf(form.check1));
 }
 
