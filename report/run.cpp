@@ -39,6 +39,16 @@ void requirePositive(double v, const char* what) {
   }
 }
 
+// The third code works on the flat widths between the bends (h − 6t, b − 6t,
+// a − 3t) and divides by √μz for the wind factor.
+void guardFlatWidths(const DesignCase& dc) {
+  requirePositive(dc.windhigh, "风压高度变化系数");
+  const char* suffix = "扣除冷弯圆角后的平直段宽度必须大于0，请核对截面尺寸!";
+  if (!(dc.h - 6 * dc.t > 0)) throw RunRefused(kInputCheckTitle, std::string("腹板") + suffix);
+  if (!(dc.b - 6 * dc.t > 0)) throw RunRefused(kInputCheckTitle, std::string("翼缘") + suffix);
+  if (!(dc.a - 3 * dc.t > 0)) throw RunRefused(kInputCheckTitle, std::string("卷边") + suffix);
+}
+
 // Absurd dimensions would divide by zero further on: refuse them up front.
 void guardInputs(const DesignCase& dc) {
   requirePositive(dc.h, "截面高h");
@@ -47,7 +57,7 @@ void guardInputs(const DesignCase& dc) {
   requirePositive(dc.t, "檩条板厚t");
   requirePositive(dc.marlolength, "檩条跨度");
   requirePositive(dc.marlobay, "檩条间距");
-  if (dc.code == DesignCode::Gb51022) requirePositive(dc.windhigh, "风压高度变化系数");  // β divides by √μz
+  if (dc.code == DesignCode::Gb51022) guardFlatWidths(dc);
 }
 
 void guardSection(const DesignCase& dc) {

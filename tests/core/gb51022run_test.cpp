@@ -83,14 +83,21 @@ TEST(Gb51022Run, Q345TakesTheStrengthsOfTheCode) {
   }
 }
 
-TEST(Gb51022Run, AHeightFactorOfZeroIsRefused) {
-  FormState form = gbCase();
-  form.field(9) = "0";
-  DesignCase dc;
-  ScriptedPlatform ui;
-  EXPECT_FALSE(run(form, dc, ui).completed);
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_NE(ui.messages[0].text.find("风压高度变化系数"), std::string::npos);
+TEST(Gb51022Run, NoFlatWidthOrNoHeightFactorIsRefusedByName) {
+  const struct {
+    int box;
+    const char* text;
+    const char* named;
+  } cases[] = {{9, "0", "风压高度变化系数"}, {5, "15", "翼缘"}, {6, "7.5", "卷边"}, {4, "15", "腹板"}};
+  for (const auto& c : cases) {
+    FormState form = gbCase();
+    form.field(c.box) = c.text;
+    DesignCase dc;
+    ScriptedPlatform ui;
+    EXPECT_FALSE(run(form, dc, ui).completed) << c.named;
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].text.find(c.named), std::string::npos) << ui.messages[0].text;
+  }
 }
 
 }  // namespace
