@@ -110,6 +110,7 @@ bool runSteps(const FormState& form, DesignCase& dc, Platform& ui, std::string& 
   step = "截面特性计算";
   grossSection(dc);
   guardSection(dc);
+  dc.gross = {dc.area, dc.ix, dc.iy, dc.it, dc.iw};
   writeReport(form, dc, ui, step);
   return true;
 }

@@ -20,6 +20,7 @@ DesignCase roundCase(int sheeting = 0) {
   dc.iy = 1e5;
   dc.ix = 9.76e6;
   dc.iw = 1e9;
+  dc.gross = {dc.area, dc.ix, dc.iy, dc.it, dc.iw};
   dc.sheetingRestrains = sheeting;
   return dc;
 }
