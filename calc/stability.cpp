@@ -96,7 +96,7 @@ double lateralSlenderness(DesignCase& dc, Single L0) {
 double loadEccentricity(double h, double qy) { return qy >= 0 ? -h / 2 : h / 2; }
 
 // ψb from the rounded λy and the unrounded ζ and η = 2·ζ2·ea/h; the rounded
-// values after. GB 50018-2002 4.1.9 lets the stability factor be taken on
+// values after. The steel factor 235/fyk takes the yield strength. GB 50018-2002 4.1.9 lets the stability factor be taken on
 // the gross section, whatever effective section the strength checks found.
 Buckling bucklingFactor(const DesignCase& dc, Single L0, double lambdaY, double ea) {
   const DesignCase::GrossSection& g = dc.gross;
@@ -104,7 +104,7 @@ Buckling bucklingFactor(const DesignCase& dc, Single L0, double lambdaY, double 
   const double zeta = 4 * g.iw / (h * h * g.iy) + 0.156 * g.it / g.iy * std::pow(L0 / h, 2);
   const double eta = 2 * dc.zeta2 * ea / h;
   const double psiB = 4320 * g.area * h * dc.zeta1 / (lambdaY * lambdaY * g.ix) * h / 2 *
-                      (std::sqrt(eta * eta + zeta) + eta) * (235.0 / dc.steelfy);
+                      (std::sqrt(eta * eta + zeta) + eta) * (235.0 / dc.steelfyk);
   return {truncateTo(zeta, 3), truncateTo(eta, 3), truncateTo(psiB, 3)};
 }
 
@@ -117,7 +117,7 @@ void writeBuckling(DesignCase& dc, Single L0, double lambdaY, double ea, const B
   r.line(9, "η=2*ζ2*ea/h=2*", dc.zeta2, "*(", ea, ")/", dc.h, "=", k.eta);
   r.line(9, "ψb=4320*A*h*ζ1/(λy^2*Ix)*h/2*(Sqr(η^2+ζ)+η)*(235/fy)");
   r.line(12, "=4320*", g.area, "*", dc.h, "*", dc.zeta1, "/(", lambdaY, "^2*", g.ix, ")*", dc.h, "/2*(Sqr(", k.eta,
-         "^2+", k.zeta, ")+", k.eta, ")*(235/", dc.steelfy, ")");
+         "^2+", k.zeta, ")+", k.eta, ")*(235/", dc.steelfyk, ")");
   r.line(12, "=", k.psiB);
 }
 

@@ -25,8 +25,9 @@ struct DesignCase {
   Single degree;                // slope i
   double kdeadload = 0, kliveload = 0, ksnowload = 0, kdurtload = 0;  // KN/m2
   double kshigongload = 0;      // Qc, KN
-  std::int16_t steelfy = 0;     // fy, MPa
+  std::int16_t steelfy = 0;     // fy, the design strength f, MPa
   Single steelfv;               // fv, MPa
+  std::int16_t steelfyk = 0;    // fyk, the yield strength, MPa
   std::int16_t latiaonum = 0;   // sag rods
 
   // Window controls the run reads directly (set by the run from the window).

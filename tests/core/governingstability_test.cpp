@@ -16,6 +16,7 @@ DesignCase roundCase(int sheeting = 0) {
   dc.b = 75;
   dc.marlolength = 1;
   dc.steelfy = 235;
+  dc.steelfyk = 235;
   dc.area = 1000;
   dc.iy = 1e5;
   dc.ix = 9.76e6;

@@ -19,6 +19,7 @@ DesignCase roundCase(double ix = 9.76e6, std::int16_t fy = 235) {
   dc.b = 75;
   dc.marlolength = 1;
   dc.steelfy = fy;
+  dc.steelfyk = fy;
   dc.area = 1000;
   dc.iy = 1e5;
   dc.ix = ix;
@@ -150,6 +151,17 @@ TEST(Stability, TableRowsAndLoadEccentricityGiveTheCodesFactor) {
     EXPECT_TRUE(hasLine(dc, std::string("         η=2*ζ2*ea/h=") + row.eta)) << where;
     EXPECT_TRUE(hasLine(dc, std::string("            ") + row.psiB)) << where;
   }
+}
+
+// 235/fy of ψb takes the yield strength: Q345 under GBJ18-87 (fy = 300,
+// fyk = 345) gives ψb = 1.000327·235/345 = 0.6814 → 0.681 (by hand).
+TEST(Stability, SteelFactorTakesTheYieldStrength) {
+  DesignCase dc = roundCase();
+  dc.steelfy = 300;
+  dc.steelfyk = 345;
+  stability_code2(dc, 0, 8, 0, 0);
+  EXPECT_TRUE(hasLine(dc, "            =4320*1000*200*1.13/(100^2*9760000)*200/2*(Sqr(-0.46^2+1.92)+-0.46)*(235/345)"));
+  EXPECT_TRUE(hasLine(dc, "            =0.681"));
 }
 
 // GB 50018-2002 4.1.9: ψb and λy come from the gross section; the stress of
