@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "calc/effectivestrength.h"
 #include "calc/moments.h"
 #include "report/governing.h"
 
@@ -47,19 +48,45 @@ std::size_t governingForStrength(const LoadCombinations& combos) {
   return choice.index;
 }
 
+// Combination six is the only one with a point load.
+Single pointLoadOf(const LoadCombinations& combos, std::size_t k) { return k == 5 ? combos[5].Q : Single(0.0); }
+
+// One combination's check; remembers whether it ended asking for an
+// effective section (a later check may clear the flag again).
+void check(DesignCase& dc, Platform& ui, const LoadCombinations& combos, std::size_t k, StrengthChecks& checked) {
+  neili(dc, ui, combos[k].qx, combos[k].qy, pointLoadOf(combos, k), dc.marlolength, dc.latiaonum);
+  checked.combinations.push_back(k);
+  checked.effectiveSectionFound = checked.effectiveSectionFound || dc.effectflag;
+}
+
 }  // namespace
 
-void strengthSection(DesignCase& dc, Platform& ui, const LoadCombinations& combos) {
+StrengthChecks strengthSection(DesignCase& dc, Platform& ui, const LoadCombinations& combos) {
+  StrengthChecks checked;
   const std::size_t chosen = governingForStrength(combos);
   const StrengthTexts& texts = kStrengthTexts[chosen];
   const Single pointLoad = combos[5].Q;
-  const Single noPointLoad = 0.0;
   dc.filestring.line(3, pointLoad == 0 ? texts.withoutPointLoad : texts.withPointLoad);
   dc.filestring.line(3, texts.subHeading);
-  neili(dc, ui, combos[chosen].qx, combos[chosen].qy, noPointLoad, dc.marlolength, dc.latiaonum);
-  if (pointLoad == 0) return;  // exact: any point load at all is checked
+  check(dc, ui, combos, chosen, checked);
+  if (pointLoad == 0) return checked;  // exact: any point load at all is checked
   dc.filestring.line(3, "<二>荷载组合六强度计算");
-  neili(dc, ui, combos[5].qx, combos[5].qy, pointLoad, dc.marlolength, dc.latiaonum);
+  check(dc, ui, combos, 5, checked);
+  return checked;
+}
+
+// The strength check by effective widths stops at the plates; the section
+// they leave must still carry the moments (GB 50018-2002 8.1.1), so every
+// verified combination is checked once more on it.
+void effectiveSectionStrength(DesignCase& dc, const LoadCombinations& combos, const StrengthChecks& checked) {
+  if (!checked.effectiveSectionFound || dc.code == DesignCode::None) return;
+  dc.filestring.line(3, "<有效截面强度验算>");
+  for (std::size_t k : checked.combinations) {
+    const DesignMoments m =
+        combinationMoments(dc, combos[k].qx, combos[k].qy, pointLoadOf(combos, k), dc.marlolength, dc.latiaonum);
+    const EffectiveSectionCheck c = effectiveSectionCheck(dc, m.mx * 1e6, m.my * 1e6);
+    writeEffectiveSectionCheck(dc, static_cast<int>(k) + 1, c);
+  }
 }
 
 }  // namespace veldrin
