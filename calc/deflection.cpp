@@ -117,7 +117,9 @@ void windCase(DesignCase& dc, double alpha, Single Lx) {
       dc.kdeadload * dc.marlobay * std::cos(alpha) + dc.kwindload * dc.windhigh * dc.windstyle * dc.marlobay, 2);
   dc.filestring.line(3, "<三>在恒载、风载作用下的变形计算");
   dc.filestring.line(6, "线荷载标准值为:");
-  dc.filestring.line(9, "qk=qD*a*cos(α)+μs*μz*qW*a=", dc.kdeadload, "*", dc.marlobay, "*cos(", slopeShown(dc), ")",
+  // A negative μs brings its own minus sign; any other needs the plus of the sum.
+  const char* plus = dc.windstyle >= 0 ? "+" : "";
+  dc.filestring.line(9, "qk=qD*a*cos(α)+μs*μz*qW*a=", dc.kdeadload, "*", dc.marlobay, "*cos(", slopeShown(dc), ")", plus,
                      dc.windstyle, "*", dc.windhigh, "*", dc.kwindload, "*", dc.marlobay, "=", qk, "KN/m");
   writeDeflection(dc, qk, Lx, true);
 }

@@ -139,8 +139,27 @@ TEST(Deflection, NetDownwardWindIsJudgedByItsSize) {
   dc.windstyle = 1.4;
   dc.deflectionLimit = 1;
   const std::vector<std::string> lines = run(dc);
-  EXPECT_EQ(lines.at(12), "         qk=qD*a*cos(α)+μs*μz*qW*a=0.12*1.5*cos(3.43)1.4*1*0.75*1.5=1.75KN/m");
+  EXPECT_EQ(lines.at(12), "         qk=qD*a*cos(α)+μs*μz*qW*a=0.12*1.5*cos(3.43)+1.4*1*0.75*1.5=1.75KN/m");
   EXPECT_EQ(lines.at(14), "         f/L=29.72/7200=1/242.2<=1/240,挠度满足要求!");
+}
+
+// The wind load line reads as the sum it is: "+" before a μs >= 0, the
+// number's own "-" otherwise.
+TEST(Deflection, WindLoadLineSignsTheShapeFactor) {
+  struct Row {
+    double windstyle;
+    const char* line;
+  };
+  const Row rows[] = {
+      {-1.4, "         qk=qD*a*cos(α)+μs*μz*qW*a=0.12*1.5*cos(3.43)-1.4*1*0.75*1.5=-1.4KN/m"},
+      {0, "         qk=qD*a*cos(α)+μs*μz*qW*a=0.12*1.5*cos(3.43)+0*1*0.75*1.5=0.17KN/m"},
+      {0.3, "         qk=qD*a*cos(α)+μs*μz*qW*a=0.12*1.5*cos(3.43)+0.3*1*0.75*1.5=0.51KN/m"},
+  };
+  for (const Row& row : rows) {
+    DesignCase dc = defaultCase();
+    dc.windstyle = row.windstyle;
+    EXPECT_EQ(run(dc).at(12), row.line) << row.windstyle;
+  }
 }
 
 TEST(Deflection, NoLoadMeansNoDeflectionAndPasses) {
