@@ -51,10 +51,14 @@ void tensionTest(DesignCase& dc, Platform& ui, const Flange& f) {
 // the effective section does not lower its stress, so that fails on its own.
 bool compressionWithinFy(const DesignCase& dc, double smax) { return smax <= dc.steelfy; }
 
-void reducedFlangeStress(DesignCase& dc, const Flange& f, double smax, const char* smaxPoint) {
-  if (compressionWithinFy(dc, smax)) return;
-  dc.filestring.line(11, f.texts.plate, "最大压应力", smaxPoint, ">fy=", dc.steelfy, "MPa,", f.texts.plate,
-                     "不满足强度要求!(************)");
+// Returns whether σmax stays within fy; only a failure is written.
+bool reducedFlangeStress(DesignCase& dc, const Flange& f, double smax, const char* smaxPoint) {
+  const bool within = compressionWithinFy(dc, smax);
+  if (!within) {
+    dc.filestring.line(11, f.texts.plate, "最大压应力", smaxPoint, ">fy=", dc.steelfy, "MPa,", f.texts.plate,
+                       "不满足强度要求!(************)");
+  }
+  return within;
 }
 
 // Compares the allowable ratio 100·sqrt(ξ/σmax) with b/t; a flange that
@@ -157,11 +161,16 @@ void webStressTest(DesignCase& dc, Platform& ui, const CornerStresses& s, const 
   ui.messageBox("腹板4或7处应力大于设计强度，查看计算结果后请重新调整檩条数据!", kOverstressTitle, MessageIcon::Exclamation);
 }
 
-// Like a flange, a web that needs an effective section can be overstressed too.
-void reducedWebStress(DesignCase& dc, Platform& ui, const CornerStresses& s) {
-  if (compressionWithinFy(dc, std::max(s.s4, s.s7))) return;
-  dc.filestring.line(11, "腹板最大压应力>fy=", dc.steelfy, "MPa,腹板不满足强度要求!(************)");
-  ui.messageBox("腹板4或7处应力大于设计强度，查看计算结果后请重新调整檩条数据!", kOverstressTitle, MessageIcon::Exclamation);
+// Like a flange, a web that needs an effective section can be overstressed
+// too; returns whether max(σ4, σ7) stays within fy.
+bool reducedWebStress(DesignCase& dc, Platform& ui, const CornerStresses& s) {
+  const bool within = compressionWithinFy(dc, std::max(s.s4, s.s7));
+  if (!within) {
+    dc.filestring.line(11, "腹板最大压应力>fy=", dc.steelfy, "MPa,腹板不满足强度要求!(************)");
+    ui.messageBox("腹板4或7处应力大于设计强度，查看计算结果后请重新调整檩条数据!", kOverstressTitle,
+                  MessageIcon::Exclamation);
+  }
+  return within;
 }
 
 void webLines(DesignCase& dc, double mx, double my, const CornerStresses& s) {

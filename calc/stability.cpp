@@ -96,8 +96,9 @@ double lateralSlenderness(DesignCase& dc, Single L0) {
 double loadEccentricity(double h, double qy) { return qy >= 0 ? -h / 2 : h / 2; }
 
 // ψb from the rounded λy and the unrounded ζ and η = 2·ζ2·ea/h; the rounded
-// values after. The steel factor 235/fyk takes the yield strength. GB 50018-2002 4.1.9 lets the stability factor be taken on
-// the gross section, whatever effective section the strength checks found.
+// values after. The steel factor 235/fyk takes the yield strength.
+// GB 50018-2002 4.1.9 lets the stability factor be taken on the gross
+// section, whatever effective section the strength checks found.
 Buckling bucklingFactor(const DesignCase& dc, Single L0, double lambdaY, double ea) {
   const DesignCase::GrossSection& g = dc.gross;
   const double h = dc.h;
