@@ -44,6 +44,8 @@ TEST(Gb51022Run, FiveSectionsInOrderWithoutAnyDialog) {
   }
   EXPECT_NE(testing::indexOf(lines, "   13.钢材Q235:f=215MPa,fv=125MPa,fy=235MPa (GB 51022-2015 表3.2.4-1)"), -1);
   EXPECT_NE(testing::indexOf(lines, "       wk=β*μw*μz*w0=1.7*(-1.4)*1*0.75=-1.785KN/m2 (GB 51022-2015 式4.2.1)"), -1);
+  EXPECT_NE(testing::indexOf(lines, "      檩条仅为受弯构件,不兼作屋面支撑压杆或系杆,GB 51022-2015 9.1.7的长细比限值不适用,不作长细比验算"), -1)
+      << "no slenderness limit applies to a purlin that only bends";
   EXPECT_EQ(lines.back(), std::string(6, ' ') + std::string(39, '_') + "【End】" + std::string(40, '_'));
 }
 
