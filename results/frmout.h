@@ -60,6 +60,7 @@ class FrmOut : public QWidget {
   void newDocument();
   void openDocument();
   void saveDocument();
+  void exportPdf();
   void printDocument();
   void closeDocument();
   void showList();
@@ -71,7 +72,6 @@ class FrmOut : public QWidget {
   QString titleOf(int n) const;
   QTextEdit* box(int n) const { return boxes_[static_cast<std::size_t>(n - 1)]; }
   QTextEdit* activeBox() const;
-  void putFigureAtHead();
   QString proposedFileName() const;
   bool writeDocumentFile(const QString& path, const QByteArray& bytes);
   std::optional<RichContent> readDocumentFile(const QString& path);
@@ -83,6 +83,7 @@ class FrmOut : public QWidget {
   int doccount_ = 0;
   QImage figure_;             // kept at load for the head of the first report
   FileDialogRequest dialog_;  // the one file dialog that Open and Save share
+  FileDialogRequest pdfDialog_;
 };
 
 }  // namespace veldrin

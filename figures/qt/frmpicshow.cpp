@@ -11,7 +11,8 @@
 #include <QVBoxLayout>
 
 #include "figures/figureplan.h"
-#include "figures/qt/twipcanvas.h"
+#include "figures/qt/screendensity.h"
+#include "figures/qt/sectionpicture.h"
 #include "input/numberrules.h"
 #include "toolkit/qt/windowtoolkit.h"
 
@@ -20,13 +21,12 @@ namespace veldrin {
 // Picture1 of the dialog: shows the persistent image of its last drawing.
 class FigurePicture : public QWidget {
  public:
-  explicit FigurePicture(QWidget* parent)
-      : QWidget(parent), canvas_(QSizeF(kFigureWidth, kFigureHeight), kInitialFontPoints) {
+  explicit FigurePicture(QWidget* parent) : QWidget(parent), canvas_(figureCanvas()) {
     setObjectName("Picture1");
-    setFixedSize(canvas_.logicalSize(PictureDensity::of(*this)));
+    setFixedSize(canvas_.logicalSize(densityOf(*this)));
   }
   void draw(const FigurePlan& plan) {
-    canvas_.render(plan, PictureDensity::of(*this));
+    canvas_.render(plan, densityOf(*this));
     update();
   }
   const QImage& image() const { return canvas_.image(); }
@@ -38,7 +38,6 @@ class FigurePicture : public QWidget {
   }
 
  private:
-  static constexpr double kInitialFontPoints = 9;
   TwipCanvas canvas_;
 };
 
