@@ -10,6 +10,7 @@
 #include "documents/reportdocument.h"
 #include "documents/reportfont.h"
 #include "results/frmouttexts.h"
+#include "toolkit/qt/guardedcommand.h"
 
 namespace veldrin {
 
@@ -70,17 +71,22 @@ void FrmOut::buildStrip() {
   strip_->setObjectName("Toolbar1");
   strip_->setFrameShape(QFrame::Panel);
   strip_->setFrameShadow(QFrame::Raised);
-  connect(addButton("Cmdnew", frmouttext::captionNew, 240), &QPushButton::clicked, this, &FrmOut::newDocument);
-  connect(addButton("Cmdopen", frmouttext::captionOpen, 1940), &QPushButton::clicked, this, &FrmOut::openDocument);
-  connect(addButton("Cmdsave", frmouttext::captionSave, 3640), &QPushButton::clicked, this, &FrmOut::saveDocument);
-  connect(addButton("Cmdprint", frmouttext::captionPrint, 5340), &QPushButton::clicked, this, &FrmOut::printDocument);
-  connect(addButton("cmdclose", frmouttext::captionClose, 7040), &QPushButton::clicked, this, &FrmOut::closeDocument);
+  onClick(addButton("Cmdnew", frmouttext::captionNew, 240), &FrmOut::newDocument);
+  onClick(addButton("Cmdopen", frmouttext::captionOpen, 1940), &FrmOut::openDocument);
+  onClick(addButton("Cmdsave", frmouttext::captionSave, 3640), &FrmOut::saveDocument);
+  onClick(addButton("Cmdprint", frmouttext::captionPrint, 5340), &FrmOut::printDocument);
+  onClick(addButton("cmdclose", frmouttext::captionClose, 7040), &FrmOut::closeDocument);
   windowsButton_ = addButton("cmdwindows", frmouttext::captionWindows, 8760);
   windowsButton_->installEventFilter(this);  // the list opens on mouse-down, not on click
   connect(addButton("cmdexit", frmouttext::captionExit, 10440), &QPushButton::clicked, this, &QWidget::close);
   QPushButton* pdf = addButton("Cmdpdf", frmouttext::captionPdf, 12140);
   pdf->resize(px(pdfButtonWidth), pdf->height());
-  connect(pdf, &QPushButton::clicked, this, &FrmOut::exportPdf);
+  onClick(pdf, &FrmOut::exportPdf);
+}
+
+// No exception leaves a command: it would end the program and lose the documents.
+void FrmOut::onClick(QPushButton* button, void (FrmOut::*command)()) {
+  connect(button, &QPushButton::clicked, this, guarded([this, command] { (this->*command)(); }));
 }
 
 QPushButton* FrmOut::addButton(const char* name, const char* caption, int leftTwips) {

@@ -52,6 +52,7 @@ class FrmOut : public QWidget {
  private:
   void buildStrip();
   QPushButton* addButton(const char* name, const char* caption, int leftTwips);
+  void onClick(QPushButton* button, void (FrmOut::*command)());
   void buildBoxes();
   void buildList();
   void placeWidgets();

@@ -21,7 +21,9 @@ class ReadOnlyFolder {
     if (::geteuid() == 0) asNobody_ = ::seteuid(kNobody) == 0;
   }
   ~ReadOnlyFolder() {
-    if (asNobody_) EXPECT_EQ(::seteuid(0), 0);
+    if (asNobody_) {
+      EXPECT_EQ(::seteuid(0), 0);
+    }
     ::chmod(folder_.c_str(), 0755);
   }
   ReadOnlyFolder(const ReadOnlyFolder&) = delete;
