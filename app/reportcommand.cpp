@@ -1,6 +1,7 @@
 #include "app/reportcommand.h"
 
 #include <algorithm>
+#include <cctype>
 #include <ctime>
 #include <fstream>
 #include <iostream>
@@ -125,13 +126,20 @@ std::string currentDateTime() {
   return buf;
 }
 
+// The section the figure dialog would draw: h, b, a, t read from the
+// window's boxes as the dialog reads them.
+SectionDims figureSection(const FormState& form) {
+  return {leadingNumber(form.field(4)), leadingNumber(form.field(5)), leadingNumber(form.field(6)),
+          leadingNumber(form.field(7))};
+}
+
 // The bytes of the output: the text itself, or the document made from it.
-std::optional<std::string> outputBytes(const Arguments& args, const std::string& report, const DesignCase& dc,
+std::optional<std::string> outputBytes(const Arguments& args, const std::string& report, const FormState& form,
                                        const DocumentMaker& documents, std::ostream& err) {
   const DocumentKind kind = kindOf(args.output);
   if (kind == DocumentKind::Text) return report;
   try {
-    return documents({kind, report, dc.projectname, {dc.h, dc.b, dc.a, dc.t}});
+    return documents({kind, report, form.field(1), figureSection(form)});
   } catch (const std::exception& failed) {
     err << "veldrin-report: cannot make the document \"" << *args.output << "\": " << failed.what() << "\n";
     return std::nullopt;
@@ -194,7 +202,7 @@ int runReportCommand(const std::vector<std::string>& argList, std::ostream& out,
   CommandLinePlatform platform(args->webRatios, err);
   const RunOutcome outcome = cmdshow_Click(form, dc, platform);
   if (!outcome.completed) return kExitInput;
-  const std::optional<std::string> document = outputBytes(*args, outcome.report, dc, documents, err);
+  const std::optional<std::string> document = outputBytes(*args, outcome.report, form, documents, err);
   if (!document) return kExitIo;
   return writeReport(*args, *document, out, err);
 }
