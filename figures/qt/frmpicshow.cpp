@@ -14,6 +14,7 @@
 #include "figures/qt/screendensity.h"
 #include "figures/qt/sectionpicture.h"
 #include "input/numberrules.h"
+#include "toolkit/qt/guardedcommand.h"
 #include "toolkit/qt/windowtoolkit.h"
 
 namespace veldrin {
@@ -123,7 +124,7 @@ QLayout* FrmPicShow::buildFields() {
 QLayout* FrmPicShow::buildButtons() {
   command1_ = named(new QPushButton("显示图例", this), "Command1");
   auto* command2 = named(new QPushButton("返回(&P)", this), "Command2");
-  connect(command1_, &QPushButton::clicked, this, &FrmPicShow::command1Click);
+  connect(command1_, &QPushButton::clicked, this, guarded([this] { command1Click(); }));
   connect(command2, &QPushButton::clicked, this, &FrmPicShow::unload);
   auto* row = new QHBoxLayout;
   row->addWidget(command1_);
