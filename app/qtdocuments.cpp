@@ -10,7 +10,7 @@
 #include "documents/pdfdocument.h"
 #include "documents/reportdocument.h"
 #include "figures/qt/sectionpicture.h"
-#include "results/rtfwriter.h"
+#include "documents/rtfwriter.h"
 
 namespace veldrin {
 

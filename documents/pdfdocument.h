@@ -4,7 +4,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "results/richcontent.h"
+#include "documents/richcontent.h"
 
 namespace veldrin {
 

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QString>
 
-#include "results/richcontent.h"
+#include "documents/richcontent.h"
 
 class QTextDocument;
 

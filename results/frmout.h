@@ -6,7 +6,7 @@
 #include <array>
 #include <optional>
 
-#include "results/richcontent.h"
+#include "documents/richcontent.h"
 #include "toolkit/qt/windowtoolkit.h"
 
 class QComboBox;

@@ -10,8 +10,8 @@
 #include "input/formstate.h"
 #include "results/frmout.h"
 #include "results/frmouttexts.h"
-#include "results/rtfreader.h"
-#include "results/rtfwriter.h"
+#include "documents/rtfreader.h"
+#include "documents/rtfwriter.h"
 #include "toolkit/qt/savetarget.h"
 
 namespace veldrin {

@@ -15,8 +15,8 @@
 #include "documents/reportdocument.h"
 #include "documents/reportfont.h"
 #include "figures/qt/sectionpicture.h"
-#include "results/rtfreader.h"
-#include "results/rtfwriter.h"
+#include "documents/rtfreader.h"
+#include "documents/rtfwriter.h"
 #include "support/pdffile.h"
 
 namespace veldrin::testing {

@@ -4,8 +4,8 @@
 #include <QDir>
 #include <QTextCursor>
 
-#include "results/richcontent.h"
-#include "results/rtfreader.h"
+#include "documents/richcontent.h"
+#include "documents/rtfreader.h"
 #include "support/frmoutfixture.h"
 #include "support/gbkbytes.h"
 #include "support/hostilefiles.h"

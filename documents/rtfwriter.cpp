@@ -1,4 +1,4 @@
-#include "results/rtfwriter.h"
+#include "documents/rtfwriter.h"
 
 #include <QBuffer>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "results/richcontent.h"
+#include "documents/richcontent.h"
 
 #include <QStringDecoder>
 #include <QTextBlock>
@@ -9,7 +9,7 @@
 #include <QUrl>
 #include <QVariant>
 
-#include "results/codepage.h"
+#include "documents/codepage.h"
 
 namespace veldrin {
 
