@@ -6,26 +6,7 @@
 
 namespace veldrin::gb51022 {
 
-double shown2(double x) { return truncateTo(x, 2); }
-double shown3(double x) { return truncateTo(x, 3); }
-
-std::string verdictTail(const CheckResult& r) {
-  return r.passes ? ",满足要求!" : ",不满足要求!(************)";
-}
-
 namespace {
-
-const char* combinationRule(int number) {
-  static constexpr const char* kRules[] = {"",
-                                           "1.3恒+1.5活",
-                                           "1.3恒+1.5活+0.6×1.5风",
-                                           "1.3恒+1.5风+0.7×1.5活",
-                                           "1.0恒+1.5风",
-                                           "1.3恒+1.5施工荷载",
-                                           "恒+活,标准组合",
-                                           "恒+风,标准组合"};
-  return number >= 1 && number <= 7 ? kRules[number] : "";
-}
 
 void writeGrossProperties(ReportText& r, const GrossSection& g) {
   r.line(kBase, "16.檩条毛截面特性为(冷弯内圆角半径取2t):");
@@ -59,10 +40,6 @@ void writeChoices(ReportText& r) {
 }
 
 }  // namespace
-
-std::string combinationTitle(const Combination& c) {
-  return std::string("荷载组合") + numeral(c.number) + "<" + combinationRule(c.number) + ">";
-}
 
 void writeKnownConditions(ReportText& r, const DesignCase& dc, const PurlinChecks& p) {
   r.line(kBase, "1.恒载标准值为:qD=", dc.kdeadload, "KN/m2");
