@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "calc/checkrecords.h"
 #include "calc/stresscheck.h"
 #include "input/numberrules.h"
 
@@ -38,8 +39,12 @@ struct Flange {
   Single& width;        // be1 or be2
 };
 
+CheckElement recordedAs(const Flange& f) { return &f.texts == &kUpper ? CheckElement::Upper : CheckElement::Lower; }
+
 void tensionTest(DesignCase& dc, Platform& ui, const Flange& f) {
-  if (std::fabs(f.lip) <= dc.steelfy && std::fabs(f.support) <= dc.steelfy) {
+  const bool passes = std::fabs(f.lip) <= dc.steelfy && std::fabs(f.support) <= dc.steelfy;
+  recordStrength(dc, recordedAs(f), std::max(std::fabs(f.lip), std::fabs(f.support)), passes);
+  if (passes) {
     dc.filestring.line(11, f.texts.tensionPassed);
     return;
   }
@@ -58,12 +63,14 @@ void ratioTest(DesignCase& dc, const Flange& f, double xi, double smax, const ch
   const Single actual = dc.b / dc.t;
   const Single shown = truncateTo(actual, 2);
   if (allowed < actual) {
+    recordStrength(dc, recordedAs(f), smax, true);  // an effective section is needed, which is no failure
     r.line(11, "计算板件容许宽厚比", htf, "=", allowed, "<=", "实际宽厚比b/t=", shown, ",需进行有效截面的的计算!");
     f.width = allowed * dc.t;
     dc.effectflag = true;
     return;
   }
   const bool within = smax <= dc.steelfy;
+  recordStrength(dc, recordedAs(f), smax, within);
   r.line(11, "计算板件容许宽厚比", htf, "=", allowed, ">=", "实际宽厚比b/t=", shown, within ? "并且" : "但是", smaxPoint,
          within ? "<=fy=" : ">fy=", dc.steelfy, "MPa");
   r.line(11, f.texts.plate, within ? "满足工程要求!" : "不满足工程要求!(************)");
@@ -137,8 +144,12 @@ double askWebRatio(Platform& ui, const CornerStresses& s, Single slenderness) {
   return std::isfinite(typed) && typed > 0 ? typed : 0.0;
 }
 
+double largerWebStress(const CornerStresses& s) { return std::max(std::fabs(s.s4), std::fabs(s.s7)); }
+
 void webStressTest(DesignCase& dc, Platform& ui, const CornerStresses& s, const char* lead) {
-  if (std::fabs(s.s4) <= dc.steelfy && std::fabs(s.s7) <= dc.steelfy) {
+  const bool passes = largerWebStress(s) <= dc.steelfy;
+  recordStrength(dc, CheckElement::Web, largerWebStress(s), passes);
+  if (passes) {
     dc.filestring.line(11, lead, "4、7处应力均小于设计强度，腹板全截面有效，腹板满足要求!");
     return;
   }
@@ -176,6 +187,7 @@ void web(DesignCase& dc, Platform& ui, double mx, double my, const CornerStresse
     webStressTest(dc, ui, s, "腹板有效宽厚比大于实际宽厚比，腹板全部有效!");
     return;
   }
+  recordStrength(dc, CheckElement::Web, largerWebStress(s), true);  // an effective section is needed, which is no failure
   r.line(11, "腹板有效宽厚比小于实际宽厚比,应进行有效截面的计算");
   dc.he = htf3 * dc.t;
   dc.effectflag = true;

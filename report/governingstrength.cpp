@@ -56,9 +56,11 @@ void strengthSection(DesignCase& dc, Platform& ui, const LoadCombinations& combo
   const Single noPointLoad = 0.0;
   dc.filestring.line(3, pointLoad == 0 ? texts.withoutPointLoad : texts.withPointLoad);
   dc.filestring.line(3, texts.subHeading);
+  dc.combination = static_cast<int>(chosen) + 1;
   neili(dc, ui, combos[chosen].qx, combos[chosen].qy, noPointLoad, dc.marlolength, dc.latiaonum);
   if (pointLoad == 0) return;  // exact: any point load at all is checked
   dc.filestring.line(3, "<二>荷载组合六强度计算");
+  dc.combination = 6;
   neili(dc, ui, combos[5].qx, combos[5].qy, pointLoad, dc.marlolength, dc.latiaonum);
 }
 

@@ -1,0 +1,19 @@
+#pragma once
+// Section six: every verdict of the report in one table, the largest
+// utilisation and the conclusion, written from the run's check records.
+#include <string>
+
+#include "basetypes/checkresult.h"
+#include "basetypes/reporttext.h"
+
+namespace veldrin {
+
+void writeSummary(ReportText& report, const CheckResults& checks);
+
+// A utilisation as the summary shows it, with three decimals (1.000).
+std::string utilisationText(double utilisation);
+
+// Columns a text takes in a monospaced font: two for a CJK character.
+std::size_t displayWidth(const std::string& utf8);
+
+}  // namespace veldrin
