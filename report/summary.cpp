@@ -98,6 +98,18 @@ std::string utilisationText(double utilisation) {
   return std::string(buf.data(), done.ptr);
 }
 
+std::vector<std::string> quickResultLines(const CheckResults& checks) {
+  const int failing = failingChecks(checks);
+  std::vector<std::string> lines{failing == 0 ? "结论:全部验算满足要求!"
+                                              : "结论:" + std::to_string(failing) + "项验算不满足要求!"};
+  const std::size_t governing = governingCheck(checks);
+  if (governing < checks.size()) {
+    lines.push_back("控制验算:" + checks[governing].name);
+    lines.push_back("利用率:" + utilisationText(checks[governing].utilisation));
+  }
+  return lines;
+}
+
 void writeSummary(ReportText& report, const CheckResults& checks) {
   std::vector<Row> rows;
   rows.reserve(checks.size());

@@ -2,6 +2,7 @@
 // Section six: every verdict of the report in one table, the largest
 // utilisation and the conclusion, written from the run's check records.
 #include <string>
+#include <vector>
 
 #include "basetypes/checkresult.h"
 #include "basetypes/reporttext.h"
@@ -9,6 +10,10 @@
 namespace veldrin {
 
 void writeSummary(ReportText& report, const CheckResults& checks);
+
+// What the quick-result panel adds after a run: the conclusion, then the
+// governing check and its utilisation, each line short enough for the panel.
+std::vector<std::string> quickResultLines(const CheckResults& checks);
 
 // A utilisation as the summary shows it, with three decimals (1.000).
 std::string utilisationText(double utilisation);

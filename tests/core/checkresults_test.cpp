@@ -194,7 +194,9 @@ TEST(CheckRecords, SectionSixCountsExactlyTheFailingVerdictLinesOfRandomCases) {
     EXPECT_EQ(failing, t.failingLines) << "case " << n;
     EXPECT_EQ(t.conclusion, conclusionFor(failing)) << "case " << n;
     for (const CheckResult& r : outcome.checks) {
-      if (!r.passes) EXPECT_GT(r.utilisation, 1.0) << "case " << n << ": " << r.name;  // a failure always shows
+      if (!r.passes) {
+        EXPECT_GT(r.utilisation, 1.0) << "case " << n << ": " << r.name;  // a failure always shows
+      }
     }
   }
   EXPECT_GT(completed, 250);

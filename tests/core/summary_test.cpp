@@ -36,6 +36,8 @@ TEST(Summary, FailingCaseLinesUpItsColumnsAndCountsItsFailures) {
       "   结论:本檩条有2项验算不满足要求!(************)",
   };
   EXPECT_EQ(summaryOf(checks), want);
+  const std::vector<std::string> panel = {"结论:2项验算不满足要求!", "控制验算:长细比 λy", "利用率:1.001"};
+  EXPECT_EQ(quickResultLines(checks), panel);
 }
 
 TEST(Summary, PassingCaseConcludesThatEveryCheckIsMet) {
@@ -50,6 +52,8 @@ TEST(Summary, PassingCaseConcludesThatEveryCheckIsMet) {
       "   结论:本檩条满足全部验算要求!",
   };
   EXPECT_EQ(summaryOf(checks), want);
+  const std::vector<std::string> panel = {"结论:全部验算满足要求!", "控制验算:荷载组合一 稳定 σ8", "利用率:0.641"};
+  EXPECT_EQ(quickResultLines(checks), panel);
 }
 
 TEST(Summary, ChineseCharactersTakeTwoColumns) {
