@@ -17,8 +17,10 @@ struct Row {
   std::string name, demand, limit, utilisation, verdict;
 };
 
+// Chinese characters, and the Greek letters of the check names (σ8, λx),
+// which a Chinese monospaced typeface such as 宋体 draws full width too.
 bool isWide(char32_t c) {
-  return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) || (c >= 0xAC00 && c <= 0xD7A3) ||
+  return (c >= 0x0391 && c <= 0x03C9) || (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) || (c >= 0xAC00 && c <= 0xD7A3) ||
          (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
          (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
 }

@@ -18,7 +18,8 @@ std::vector<std::string> quickResultLines(const CheckResults& checks);
 // A utilisation as the summary shows it, with three decimals (1.000).
 std::string utilisationText(double utilisation);
 
-// Columns a text takes in a monospaced font: two for a CJK character.
+// Columns a text takes in a Chinese monospaced font: two for a Chinese
+// character or a Greek letter, one for the rest.
 std::size_t displayWidth(const std::string& utf8);
 
 }  // namespace veldrin

@@ -30,7 +30,7 @@ TEST(Summary, FailingCaseLinesUpItsColumnsAndCountsItsFailures) {
   };
   const std::vector<std::string> want = {
       "   1.荷载组合三 强度 上翼缘   215MPa  215MPa  1.000  满足",
-      "   2.长细比 λy                220.01     220  1.001  不满足(************)",
+      "   2.长细比 λy               220.01     220  1.001  不满足(************)",
       "   3.挠度 恒载、活载、雪载   1/149.9   1/150  1.001  不满足(************)",
       "   最大利用率为1.001(长细比 λy)",  // the first of equal utilisations
       "   结论:本檩条有2项验算不满足要求!(************)",
@@ -47,7 +47,7 @@ TEST(Summary, PassingCaseConcludesThatEveryCheckIsMet) {
   };
   const std::vector<std::string> want = {
       "   1.荷载组合一 稳定 σ8  201.61MPa  315MPa  0.641  满足",
-      "   2.挠度 恒载、风载           f=0   1/150  0.000  满足",
+      "   2.挠度 恒载、风载            f=0   1/150  0.000  满足",
       "   最大利用率为0.641(荷载组合一 稳定 σ8)",
       "   结论:本檩条满足全部验算要求!",
   };
@@ -56,8 +56,8 @@ TEST(Summary, PassingCaseConcludesThatEveryCheckIsMet) {
   EXPECT_EQ(quickResultLines(checks), panel);
 }
 
-TEST(Summary, ChineseCharactersTakeTwoColumns) {
-  EXPECT_EQ(displayWidth("荷载组合三 稳定 σ8"), 10u + 1 + 4 + 1 + 2);
+TEST(Summary, ChineseCharactersAndGreekLettersTakeTwoColumns) {
+  EXPECT_EQ(displayWidth("荷载组合三 稳定 σ8"), 10u + 1 + 4 + 1 + 2 + 1);  // σ as wide as in 宋体
   EXPECT_EQ(displayWidth("、"), 2u);
   EXPECT_EQ(displayWidth("1/150"), 5u);
   EXPECT_EQ(utilisationText(1.0), "1.000");
