@@ -1,5 +1,6 @@
 // Speed of the calculate command on the default case (Q235, 1/150, no sag
-// rods, CECS102:98), with and without the report frame.
+// rods, CECS102:98), with and without the report frame, and with the check
+// records turned into JSON.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -10,6 +11,7 @@
 #include "calc/sectionproperties.h"
 #include "input/digitalinput.h"
 #include "report/governing.h"
+#include "report/checksjson.h"
 #include "report/run.h"
 #include "basetypes/runstop.h"
 
@@ -47,6 +49,23 @@ void BM_WholeRun(benchmark::State& state) {
   state.counters["completed"] = completed ? 1 : 0;
 }
 BENCHMARK(BM_WholeRun);
+
+// The same press with what a program reads from it: the check records and
+// their JSON, as the headless command prints it.
+void BM_WholeRunWithRecords(benchmark::State& state) {
+  const FormState form = defaultForm();
+  SilentPlatform ui;
+  DesignCase dc;
+  std::size_t records = 0;
+  for (auto _ : state) {
+    RunOutcome outcome = cmdshow_Click(form, dc, ui);
+    const std::string json = checksJson(outcome.checks).dump();
+    records = outcome.checks.size();
+    benchmark::DoNotOptimize(json.data());
+  }
+  state.counters["records"] = static_cast<double>(records);
+}
+BENCHMARK(BM_WholeRunWithRecords);
 
 void grossSection(DesignCase& dc) {
   const Single halfH = dc.h / 2, halfB = dc.b / 2;
