@@ -51,10 +51,6 @@ int failingChecks(const CheckResults& checks) {
   return static_cast<int>(std::count_if(checks.begin(), checks.end(), [](const CheckResult& c) { return !c.passes; }));
 }
 
-std::string combinationName(int combination) {
-  static const char* const numerals[] = {"一", "二", "三", "四", "五", "六", "七"};
-  if (combination < 1 || combination > 7) return "荷载组合";
-  return std::string("荷载组合") + numerals[combination - 1];
-}
+std::string combinationName(int combination) { return std::string("荷载组合") + chineseNumeral(combination); }
 
 }  // namespace veldrin

@@ -25,6 +25,11 @@ void recordStrength(DesignCase& dc, CheckElement element, double sigma, bool pas
                                   passes, name));
 }
 
+void recordEffective(DesignCase& dc, int combination, double sigma, bool passes) {
+  dc.checks.push_back(checkRecord(CheckSection::Effective, combination, CheckElement::None, "sigma", sigma, dc.steelfy,
+                                  "MPa", passes, combinationName(combination) + " 有效截面强度"));
+}
+
 void recordStability(DesignCase& dc, const char* point, double sigma, bool passes) {
   const std::string name = combinationName(dc.combination) + " 稳定 " + point;
   dc.checks.push_back(checkRecord(CheckSection::Stability, dc.combination, CheckElement::None, "sigma", sigma,

@@ -8,6 +8,9 @@ namespace veldrin {
 // A plate element of the combination being checked: its stress against fy.
 void recordStrength(DesignCase& dc, CheckElement element, double sigma, bool passes);
 
+// The effective section under a verified combination (1 … 6): its largest |σ| against fy.
+void recordEffective(DesignCase& dc, int combination, double sigma, bool passes);
+
 // The overall stability of the combination being checked: σ at point (σ8 or σ3) against fy.
 void recordStability(DesignCase& dc, const char* point, double sigma, bool passes);
 

@@ -102,15 +102,16 @@ struct GoldenRecords {
 
 TEST(CheckRecords, GoldenCasesGiveTheirRecordsVerdictsAndGoverningCheck) {
   const GoldenRecords cases[] = {
-      {"default", "", 13, 4, "荷载组合三 稳定 σ3"},
-      {"no-construction-load", "", 9, 3, "荷载组合三 稳定 σ3"},  // no combination six
-      {"sheeting", "", 12, 4, "荷载组合六 稳定 σ8"},               // no stability of one or two
-      {"sagrods-1", "", 13, 0, "荷载组合三 稳定 σ3"},
-      {"wind-pressure", "", 13, 5, "荷载组合四 稳定 σ8"},
-      {"long-span", "", 13, 12, "荷载组合六 稳定 σ8"},
-      {"dust-above-snow", "", 13, 0, "挠度 恒载、活载、积灰荷载"},
-      {"gbj-default", "50", 13, 4, "荷载组合三 稳定 σ3"},
-      {"gbj-sheeting", "60", 8, 0, "挠度 恒载、活载、积灰荷载"},
+      {"default", "", 15, 4, "荷载组合六 稳定 σ8"},
+      {"no-construction-load", "", 9, 3, "荷载组合三 稳定 σ3"},  // no combination six, no effective section
+      {"sheeting", "", 14, 5, "荷载组合六 稳定 σ8"},               // no stability of one or two
+      {"sagrods-1", "", 13, 1, "荷载组合三 稳定 σ3"},
+      {"wind-pressure", "", 15, 7, "荷载组合四 稳定 σ8"},
+      {"long-span", "", 15, 14, "荷载组合六 稳定 σ8"},
+      {"dust-above-snow", "", 15, 1, "荷载组合二 稳定 σ8"},
+      {"flat-roof", "", 13, 0, "荷载组合六 稳定 σ8"},
+      {"gbj-default", "50", 15, 4, "荷载组合六 稳定 σ8"},
+      {"gbj-sheeting", "60", 9, 0, "荷载组合二 有效截面强度"},
   };
   for (const GoldenRecords& c : cases) {
     const RunOutcome outcome = runGolden(c.name, c.webRatio);
@@ -129,22 +130,25 @@ TEST(CheckRecords, GoldenCasesGiveTheirRecordsVerdictsAndGoverningCheck) {
 
 TEST(CheckRecords, DefaultCaseRecordsEachElementOfEachCheckedCombination) {
   const CheckResults checks = runGolden("default", "").checks;
-  ASSERT_EQ(checks.size(), 13u);
+  ASSERT_EQ(checks.size(), 15u);
   const CheckElement elements[] = {CheckElement::Upper, CheckElement::Lower, CheckElement::Web};
   for (std::size_t i = 0; i < 6; ++i) {
     EXPECT_EQ(checks[i].section, CheckSection::Strength);
     EXPECT_EQ(checks[i].combination, i < 3 ? 3 : 6);
     EXPECT_EQ(checks[i].element, elements[i % 3]);
   }
-  EXPECT_EQ(checks[6].combination, 1);
-  EXPECT_EQ(checks[7].combination, 3);
-  EXPECT_EQ(checks[8].combination, 6);
-  EXPECT_EQ(checks[10].quantity, "lambda_y");
-  EXPECT_DOUBLE_EQ(checks[10].demand, 276.05);
-  EXPECT_FALSE(checks[10].passes);
-  EXPECT_EQ(checks[11].quantity, "gravity");
-  EXPECT_DOUBLE_EQ(checks[11].demand, 651);
-  EXPECT_DOUBLE_EQ(checks[11].limit, 150);
+  const int after[] = {3, 6, 1, 3, 6};  // the effective section under both, then stability
+  for (std::size_t i = 6; i < 11; ++i) {
+    EXPECT_EQ(checks[i].section, i < 8 ? CheckSection::Effective : CheckSection::Stability);
+    EXPECT_EQ(checks[i].combination, after[i - 6]);
+  }
+  EXPECT_DOUBLE_EQ(checks[6].demand, 196.17);
+  EXPECT_EQ(checks[12].quantity, "lambda_y");
+  EXPECT_DOUBLE_EQ(checks[12].demand, 275.93);
+  EXPECT_FALSE(checks[12].passes);
+  EXPECT_EQ(checks[13].quantity, "gravity");
+  EXPECT_DOUBLE_EQ(checks[13].demand, 650.2);
+  EXPECT_DOUBLE_EQ(checks[13].limit, 150);
 }
 
 // A random but valid design case: every list chosen, values in the ranges

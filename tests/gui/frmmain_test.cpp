@@ -257,25 +257,25 @@ TEST_F(FrmMainTest, CalculatePutsTheReportIntoTheResultWindow) {
   EXPECT_TRUE(report.contains("<一>荷载组合三强度计算"));
 }
 
-// The default case fails; one sag rod and the 1/240 limit make it pass.
+// The default case fails; two sag rods make it pass.
 TEST_F(FrmMainTest, QuickResultPanelSaysTheVerdictAndTintsItself) {
   auto* panel = control<QGroupBox>("QuickResult");
   const QColor before = panel->palette().color(QPalette::Window);
   selectLists(0, 0, 0);
   button("cmdshow")->click();
-  EXPECT_EQ(control<QLabel>("Labverdict")->text(), "结论:4项验算不满足要求!\n控制验算:荷载组合三 稳定 σ3\n利用率:3.394");
+  EXPECT_EQ(control<QLabel>("Labverdict")->text(), "结论:4项验算不满足要求!\n控制验算:荷载组合六 稳定 σ8\n利用率:3.804");
   const QColor failing = panel->palette().color(QPalette::Window);
   EXPECT_GT(failing.red(), failing.green());
   EXPECT_TRUE(labout().startsWith("数据输入正确!"));  // the progress text stays
 
-  selectLists(0, 1, 1);
+  selectLists(0, 0, 2);
   button("cmdshow")->click();
-  EXPECT_EQ(control<QLabel>("Labverdict")->text(), "结论:全部验算满足要求!\n控制验算:荷载组合三 稳定 σ3\n利用率:0.998");
+  EXPECT_EQ(control<QLabel>("Labverdict")->text(), "结论:全部验算满足要求!\n控制验算:荷载组合三 稳定 σ3\n利用率:0.912");
   const QColor passing = panel->palette().color(QPalette::Window);
   EXPECT_GT(passing.green(), passing.red());
   EXPECT_NE(passing, before);
 
-  selectLists(-1, 1, 1);  // a stopped run leaves the panel as it was
+  selectLists(-1, 0, 2);  // a stopped run leaves the panel as it was
   button("cmdshow")->click();
   EXPECT_EQ(panel->palette().color(QPalette::Window), passing);
   EXPECT_TRUE(control<QLabel>("Labverdict")->text().startsWith("结论:全部验算满足要求!"));
