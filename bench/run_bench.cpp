@@ -89,10 +89,12 @@ bool calculate(const FormState& form, Platform& ui) {
   dc.sheetingRestrains = form.check1;
   digitalinput(form, dc);
   grossSection(dc);
+  dc.gross = {dc.area, dc.ix, dc.iy, dc.it, dc.iw};  // stability works on the gross section
   const double alpha = truncateTo(std::atan(static_cast<double>(dc.degree)), 3);
   const LoadCombinations combos = loadCombinations(dc, alpha);
-  strengthSection(dc, ui, combos);
+  const StrengthChecks checked = strengthSection(dc, ui, combos);
   effectiveSection(dc);
+  effectiveSectionStrength(dc, combos, checked);
   stabilitySection(dc, combos);
   slendernessAndDeflection(dc, alpha);
   benchmark::DoNotOptimize(dc.filestring.str().data());
