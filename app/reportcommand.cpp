@@ -1,12 +1,15 @@
 #include "app/reportcommand.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <cctype>
 #include <ctime>
 #include <fstream>
 #include <iostream>
 #include <optional>
 #include <sstream>
+#include <stdexcept>
 
+#include "app/outputfile.h"
 #include "casefile/casefile.h"
 #include "input/numberrules.h"
 #include "report/checksjson.h"
@@ -25,6 +28,11 @@ const char* const kUsage =
     "sheeting clear), runs the calculation and writes the report (UTF-8, CR LF\n"
     "line ends) to standard output, or to FILE with -o.\n"
     "\n"
+    "A FILE ending in .pdf is written as an A4 PDF document, one ending in .rtf\n"
+    "as a rich-text document; both carry the section figure at their head. Any\n"
+    "other name gets the plain text. FILE is replaced whole or not at all; an\n"
+    "existing FILE that is not a regular file (a device, a folder) is refused.\n"
+    "\n"
     "  --web-ratio R  answers the web-ratio dialog of GBJ18-87 (the effective\n"
     "                 width-to-thickness ratio of the web); given several times,\n"
     "                 the answers are used in order and the last one repeats\n"
@@ -34,15 +42,16 @@ const char* const kUsage =
     "                 \"combination\", \"element\", \"quantity\", \"demand\", \"limit\",\n"
     "                 \"unit\", \"utilisation\", \"passes\", \"location\"}, ...]}, one\n"
     "                 record per verdict of the report, in report order\n"
-    "  -o FILE        writes the report (or the JSON) to FILE instead of standard\n"
-    "                 output\n"
+    "  -o FILE        writes the report to FILE (.txt, .rtf, .pdf) instead of\n"
+    "                 standard output; with --json the JSON, whatever the name\n"
     "  --help         shows this text\n"
     "\n"
     "Message boxes are written to standard error as \"title: text\".\n"
     "Exit status: 0 report (or JSON) written, whatever its verdicts; 2 the run\n"
     "stopped on its input (incomplete selections, refused file, refused values,\n"
-    "unanswered web-ratio dialog; no JSON is written then); 1 a file could not\n"
-    "be read or written.\n";
+    "unanswered web-ratio dialog, a document kind this build cannot write; no\n"
+    "JSON is written then); 1 a file could not be read or written, or standard\n"
+    "output could not be written.\n";
 
 struct Arguments {
   std::string caseFile;
@@ -110,25 +119,15 @@ std::optional<std::string> readWholeFile(const std::string& path) {
   return content.str();
 }
 
-// Written beside the target and renamed into place: a failure never leaves
-// a half-written report.
-bool writeFileAtomically(const std::string& path, const std::string& bytes) {
-  const std::string temporary = path + ".tmp-veldrin";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      std::remove(temporary.c_str());
-      return false;
-    }
-  }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-    std::remove(temporary.c_str());
-    return false;
-  }
-  return true;
+bool endsWith(std::string name, const std::string& suffix) {
+  std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+  return name.size() >= suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+DocumentKind kindOf(const std::optional<std::string>& output) {
+  if (output && endsWith(*output, ".pdf")) return DocumentKind::Pdf;
+  if (output && endsWith(*output, ".rtf")) return DocumentKind::Rtf;
+  return DocumentKind::Text;
 }
 
 std::string currentDateTime() {
@@ -138,34 +137,71 @@ std::string currentDateTime() {
   return buf;
 }
 
-int writeReport(const Arguments& args, const std::string& report, std::ostream& out, std::ostream& err) {
-  if (!args.output) {
-    out << report;
-    out.flush();
-    return out ? kExitReport : kExitIo;
+// The section the figure dialog would draw: h, b, a, t read from the
+// window's boxes as the dialog reads them.
+SectionDims figureSection(const FormState& form) {
+  return {leadingNumber(form.field(4)), leadingNumber(form.field(5)), leadingNumber(form.field(6)),
+          leadingNumber(form.field(7))};
+}
+
+// The bytes of the output: the text itself, or the document made from it.
+std::optional<std::string> outputBytes(const Arguments& args, const std::string& report, const FormState& form,
+                                       const DocumentMaker& documents, std::ostream& err) {
+  const DocumentKind kind = kindOf(args.output);
+  if (kind == DocumentKind::Text) return report;
+  try {
+    return documents({kind, report, form.field(1), figureSection(form)});
+  } catch (const std::exception& failed) {
+    err << "veldrin-report: cannot make the document \"" << *args.output << "\": " << failed.what() << "\n";
+    return std::nullopt;
   }
-  if (writeFileAtomically(*args.output, report)) return kExitReport;
-  err << "veldrin-report: cannot write \"" << *args.output << "\"\n";
+}
+
+int writeReport(const Arguments& args, const std::string& bytes, std::ostream& out, std::ostream& err) {
+  if (!args.output) {
+    const std::string reason = writeStream(out, bytes);
+    if (reason.empty()) return kExitReport;
+    err << "veldrin-report: cannot write the report to standard output: " << reason << "\n";
+    return kExitIo;
+  }
+  const std::string reason = writeFileWhole(*args.output, bytes);
+  if (reason.empty()) return kExitReport;
+  err << "veldrin-report: cannot write \"" << *args.output << "\": " << reason << "\n";
   return kExitIo;
+}
+
+// A build without the desktop libraries cannot make RTF or PDF: said before
+// anything is run.
+bool canWrite(const Arguments& args, const DocumentMaker& documents, std::ostream& err) {
+  if (args.json || kindOf(args.output) == DocumentKind::Text || documents) return true;
+  err << "veldrin-report: \"" << *args.output
+      << "\": this build of veldrin-report has no Qt and writes plain text only; RTF and PDF documents need the "
+         "build with the desktop program (-DVELDRIN_GUI=ON)\n";
+  return false;
+}
+
+std::optional<std::string> readCase(const std::string& path, std::ostream& err) {
+  std::string reason = unreadableCaseReason(path);
+  std::optional<std::string> bytes;
+  if (reason.empty()) bytes = readWholeFile(path);
+  if (bytes) return bytes;
+  err << "veldrin-report: cannot read \"" << path << "\"" << (reason.empty() ? "" : ": " + reason) << "\n";
+  return std::nullopt;
 }
 
 }  // namespace
 
-int runReportCommand(const std::vector<std::string>& argList, std::ostream& out, std::ostream& err) {
+int runReportCommand(const std::vector<std::string>& argList, std::ostream& out, std::ostream& err,
+                     const DocumentMaker& documents) {
   const std::optional<Arguments> args = parseArguments(argList, err);
   if (!args) {
     err << kUsage;
     return kExitInput;
   }
-  if (args->help) {
-    out << kUsage;
-    return kExitReport;
-  }
-  const std::optional<std::string> bytes = readWholeFile(args->caseFile);
-  if (!bytes) {
-    err << "veldrin-report: cannot read \"" << args->caseFile << "\"\n";
-    return kExitIo;
-  }
+  if (args->help) return writeReport(Arguments{}, kUsage, out, err);
+  if (!canWrite(*args, documents, err)) return kExitInput;
+  const std::optional<std::string> bytes = readCase(args->caseFile, err);
+  if (!bytes) return kExitIo;
   FormState form = startupForm(currentDateTime());
   DesignCase dc;
   try {
@@ -177,7 +213,10 @@ int runReportCommand(const std::vector<std::string>& argList, std::ostream& out,
   CommandLinePlatform platform(args->webRatios, err);
   const RunOutcome outcome = cmdshow_Click(form, dc, platform);
   if (!outcome.completed) return kExitInput;
-  return writeReport(*args, args->json ? checksJson(outcome.checks).dump(2) + "\n" : outcome.report, out, err);
+  if (args->json) return writeReport(*args, checksJson(outcome.checks).dump(2) + "\n", out, err);
+  const std::optional<std::string> document = outputBytes(*args, outcome.report, form, documents, err);
+  if (!document) return kExitIo;
+  return writeReport(*args, *document, out, err);
 }
 
 }  // namespace veldrin
