@@ -10,6 +10,7 @@
 #include "report/governing.h"
 #include "basetypes/runstop.h"
 #include "report/sectionone.h"
+#include "report/summary.h"
 
 namespace veldrin {
 
@@ -90,10 +91,12 @@ void heading(DesignCase& dc, const char* title) {
   dc.filestring.line(0, title);
 }
 
-// GB 51022-2015: its own sections one to five, between the same header and banner.
+// GB 51022-2015: its own sections one to five, then the same summary and banner.
 void writeGb51022Report(const FormState& form, DesignCase& dc, std::string& step) {
   writeProjectHeader(dc);
   writeGb51022Sections(dc, step);
+  heading(dc, "六、验算结果汇总");
+  writeSummary(dc.filestring, dc.checks);
   writeBanner(dc, form.field(3));
 }
 
@@ -124,6 +127,8 @@ void writeReport(const FormState& form, DesignCase& dc, Platform& ui, std::strin
   step = "檩条构造以及变形计算";
   heading(dc, "五、檩条构造以及变形计算");
   slendernessAndDeflection(dc, alpha);
+  heading(dc, "六、验算结果汇总");
+  writeSummary(dc.filestring, dc.checks);
   writeBanner(dc, form.field(3));
 }
 

@@ -12,6 +12,8 @@
 #include <sstream>
 #include <string>
 
+#include <nlohmann/json.hpp>
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -66,6 +68,7 @@ TEST_F(ReportCommand, HelpDocumentsTheCommand) {
   const Result r = run("--help");
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_NE(r.out.find("--web-ratio"), std::string::npos);
+  EXPECT_NE(r.out.find("--json"), std::string::npos);
   EXPECT_NE(r.out.find("Exit status"), std::string::npos);
 }
 
@@ -125,6 +128,74 @@ TEST_F(ReportCommand, TheWebRatioDialogIsAnsweredFromTheCommandLine) {
   EXPECT_EQ(answered.exitCode, 0) << answered.err;
   EXPECT_NE(answered.out.find("18.计算规范:冷弯薄壁型钢结构技术规范GBJ18-87"), std::string::npos);
   EXPECT_NE(answered.out.find("腹板有效宽厚比为:htf3=50"), std::string::npos);
+}
+
+// The default case fails stability in all three combinations and λy.
+TEST_F(ReportCommand, JsonOfTheDefaultCaseParsesBackToItsVerdicts) {
+  const Result r = run("--json " + example());
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const nlohmann::json j = nlohmann::json::parse(r.out);
+  EXPECT_EQ(j.at("verdict"), "fail");
+  const nlohmann::json& checks = j.at("checks");
+  ASSERT_EQ(checks.size(), 15u);
+  ASSERT_EQ(j.at("governing"), 10);
+  EXPECT_EQ(j.at("max_utilisation"), 3.804);
+  EXPECT_EQ(checks[10], nlohmann::json::parse(R"({"section": "stability", "combination": 6, "element": null,
+      "quantity": "sigma", "demand": 817.69, "limit": 215, "unit": "MPa", "utilisation": 3.804,
+      "passes": false, "location": null})"));
+  EXPECT_EQ(checks[6], nlohmann::json::parse(R"({"section": "effective", "combination": 3, "element": null,
+      "quantity": "sigma", "demand": 196.17, "limit": 215, "unit": "MPa", "utilisation": 0.913,
+      "passes": true, "location": null})"));
+  EXPECT_EQ(checks[0], nlohmann::json::parse(R"({"section": "strength", "combination": 3, "element": "upper",
+      "quantity": "sigma", "demand": 192.91, "limit": 215, "unit": "MPa", "utilisation": 0.898,
+      "passes": true, "location": null})"));
+  EXPECT_EQ(checks[12], nlohmann::json::parse(R"({"section": "slenderness", "combination": null, "element": null,
+      "quantity": "lambda_y", "demand": 275.93, "limit": 220, "unit": "", "utilisation": 1.255,
+      "passes": false, "location": null})"));
+  EXPECT_EQ(checks[14], nlohmann::json::parse(R"({"section": "deflection", "combination": null, "element": null,
+      "quantity": "wind", "demand": 287.9, "limit": 150, "unit": "L/f", "utilisation": 0.522,
+      "passes": true, "location": null})"));
+  int failing = 0;
+  for (const nlohmann::json& c : checks) failing += c.at("passes") ? 0 : 1;
+  EXPECT_EQ(failing, 4);
+}
+
+// The default case under GB 51022-2015: suction stability governs.
+TEST_F(ReportCommand, JsonOfTheThirdCodeCarriesShearRatiosAndSpanSections) {
+  const fs::path p = variant(
+      "\"A3\",\"1/150\",\"0\",\"门式刚架轻型房屋钢结构技术规范GB51022-2015\",\"屋面板不能阻止檩条的侧向失稳\"");
+  const Result r = run("--json " + p.string());
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const nlohmann::json j = nlohmann::json::parse(r.out);
+  EXPECT_EQ(j.at("verdict"), "fail");
+  const nlohmann::json& checks = j.at("checks");
+  ASSERT_EQ(checks.size(), 17u);
+  EXPECT_EQ(j.at("governing"), 10);
+  EXPECT_EQ(j.at("max_utilisation"), 4.886);
+  EXPECT_EQ(checks[10], nlohmann::json::parse(R"({"section": "stability", "combination": 4, "element": "lower",
+      "quantity": "sigma", "demand": 1050.31, "limit": 215, "unit": "MPa", "utilisation": 4.886,
+      "passes": false, "location": "midspan"})"));
+  EXPECT_EQ(checks[2], nlohmann::json::parse(R"({"section": "shear", "combination": 1, "element": "web",
+      "quantity": "tau", "demand": 8.34, "limit": 125, "unit": "MPa", "utilisation": 0.067,
+      "passes": true, "location": null})"));
+  EXPECT_EQ(checks[13], nlohmann::json::parse(R"({"section": "ratio", "combination": null, "element": "web",
+      "quantity": "h/t", "demand": 94, "limit": 250, "unit": "", "utilisation": 0.376,
+      "passes": true, "location": null})"));
+  EXPECT_EQ(checks[16].at("combination"), 7);
+  EXPECT_EQ(checks[16].at("section"), "deflection");
+}
+
+TEST_F(ReportCommand, JsonGoesToTheOutputFileAndARefusedRunPrintsNone) {
+  const Result toFile = run("--json " + example() + " -o " + (dir / "checks.json").string());
+  EXPECT_EQ(toFile.exitCode, 0);
+  EXPECT_EQ(nlohmann::json::parse(slurp(dir / "checks.json")).at("checks").size(), 15u);
+  // The JSON whatever the name: a document name asks for no document here.
+  EXPECT_EQ(run("--json " + example() + " -o " + (dir / "checks.pdf").string()).exitCode, 0);
+  EXPECT_EQ(nlohmann::json::parse(slurp(dir / "checks.pdf")).at("verdict"), "fail");
+  const fs::path p = variant("\"A3\",\"1/999\",\"0\",\"门式钢架轻型房屋钢结构技术规程CECS102:98\",\"屋面板不能阻止檩条的侧向失稳\"");
+  const Result refused = run("--json " + p.string());
+  EXPECT_EQ(refused.exitCode, 2);
+  EXPECT_TRUE(refused.out.empty());
 }
 
 // Hostile output paths: the report replaces OUT whole through a temporary of
