@@ -14,24 +14,14 @@ constexpr double kNmm = 1e6;  // KN.m → N.mm
 
 double shown(double stress) { return truncateTo(stress, 2); }
 
-std::string combinationName(int combination) { return std::string("荷载组合") + numeral(combination); }
-
 const char* locationName(CheckLocation l) { return l == CheckLocation::Rods ? "拉条处" : "跨中"; }
 
+// A demand against its limit, the values as the report shows them.
 CheckResult record(CheckSection section, int combination, CheckElement element, CheckLocation location,
                    const char* quantity, double demand, double limit, const char* unit, std::string name) {
-  CheckResult r;
-  r.section = section;
-  r.combination = combination;
-  r.element = element;
+  CheckResult r = checkRecord(section, combination, element, quantity, demand, limit, unit, demand <= limit,
+                              std::move(name));
   r.location = location;
-  r.quantity = quantity;
-  r.demand = demand;
-  r.limit = limit;
-  r.unit = unit;
-  r.utilisation = utilisationUp(demand / limit);
-  r.passes = demand <= limit;
-  r.name = std::move(name);
   return r;
 }
 
@@ -113,20 +103,14 @@ DeflectionCheck deflectionOf(const DesignCase& dc, const GrossSection& g, const 
   d.v = truncateTo(5 * d.qk * std::pow(span, 4) / (384 * kModulus * g.ix), 2);
   d.ratio = d.v == 0 ? 0 : truncateTo(span / std::fabs(d.v), 1);
   d.limit = dc.deflectionLimit >= 0 && dc.deflectionLimit <= 2 ? kLimits[dc.deflectionLimit] : 150;
-  const double demand = d.ratio == 0 ? 0 : d.limit / d.ratio;  // as a utilisation: limit / ratio
-  d.record = record(CheckSection::Deflection, c.number, CheckElement::None, CheckLocation::None,
-                    c.number == 6 ? "gravity" : "wind", d.ratio, d.limit, "L/f", combinationName(c.number) + " 挠度");
-  d.record.utilisation = utilisationUp(demand);
-  d.record.passes = d.ratio == 0 || d.ratio >= d.limit;
+  // A larger L/|v| is better: the record's utilisation is limit / ratio.
+  d.record = checkRecord(CheckSection::Deflection, c.number, CheckElement::None, c.number == 6 ? "gravity" : "wind",
+                         d.ratio, d.limit, "L/f", d.ratio == 0 || d.ratio >= d.limit,
+                         combinationName(c.number) + " 挠度");
   return d;
 }
 
 }  // namespace
-
-const char* numeral(int n) {
-  static constexpr const char* kNumerals[] = {"", "一", "二", "三", "四", "五", "六", "七"};
-  return n >= 1 && n <= 7 ? kNumerals[n] : "";
-}
 
 SectionStrength strengthAt(const GrossSection& g, const SpanMoments& m, int combination, double f) {
   SectionStrength s;

@@ -103,7 +103,4 @@ StabilityFactors stabilityFactors(const GrossSection& g, const Combination& c, d
                                   bool rodsRestrainLowerFlange, double fy);
 StabilitySection stabilityAt(const SectionStrength& s, const StabilityFactors& k, int combination, double f);
 
-// "一" … "七".
-const char* numeral(int n);
-
 }  // namespace veldrin::gb51022

@@ -28,7 +28,15 @@ std::string verdictTail(const CheckResult& r) {
 }
 
 std::string combinationTitle(const Combination& c) {
-  return std::string("荷载组合") + numeral(c.number) + "<" + combinationRule(c.number) + ">";
+  return combinationName(c.number) + "<" + combinationRule(c.number) + ">";
+}
+
+std::string headingNumeral(int n) {
+  static constexpr const char* kDigits[] = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
+  const int tens = n / 10 % 10, ones = n % 10;
+  std::string text = tens > 1 ? kDigits[tens] : "";
+  if (tens > 0) text += "十";
+  return text + kDigits[ones];
 }
 
 }  // namespace veldrin::gb51022

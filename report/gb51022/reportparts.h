@@ -18,6 +18,9 @@ double shown3(double x);
 // "满足要求!" or "不满足要求!(************)" with the comparison before it.
 std::string verdictTail(const CheckResult& r);
 
+// The number of a sub-heading "<一>": 一 … 十, 十一 … 九十九.
+std::string headingNumeral(int n);
+
 // "荷载组合一<1.3恒+1.5活>".
 std::string combinationTitle(const Combination& c);
 

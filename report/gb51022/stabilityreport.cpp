@@ -53,7 +53,7 @@ const char* kindName(PlateKind k) {
 }
 
 void writeDeflection(ReportText& r, const DesignCase& dc, const PurlinChecks& p, const DeflectionCheck& d, int n) {
-  r.line(kBase, "<", numeral(n), ">", combinationTitle(d.combination), "作用下的挠度计算(毛截面,GB 51022-2015 表3.3.2)");
+  r.line(kBase, "<", headingNumeral(n), ">", combinationTitle(d.combination), "作用下的挠度计算(毛截面,GB 51022-2015 表3.3.2)");
   r.line(kBase + 3, "qk=", shown3(d.qk), "KN/m(垂直屋面)");
   const double span = dc.marlolength * 1000.0;
   r.line(kBase + 3, "v=5*qk*L^4/(384*E*Ix)=5*(", shown3(d.qk), ")*", span, "^4/(384*", kModulus, "*", p.gross.ix, ")=",
@@ -72,7 +72,7 @@ void writeDeflection(ReportText& r, const DesignCase& dc, const PurlinChecks& p,
 void writeStability(ReportText& r, const DesignCase& dc, const PurlinChecks& p) {
   int n = 0;
   for (const CombinationChecks& cc : p.ultimate) {
-    r.line(kBase, "<", numeral(++n), ">", combinationTitle(cc.combination));
+    r.line(kBase, "<", headingNumeral(++n), ">", combinationTitle(cc.combination));
     if (!cc.stabilityChecked) {
       r.line(kBase + 4, "屋面板能阻止檩条侧向失稳,上翼缘受压时可不验算整体稳定 (GB 50018-2002 8.1.1)");
       continue;

@@ -79,7 +79,7 @@ void writeStrength(ReportText& r, const PurlinChecks& p) {
   for (const CombinationChecks& cc : p.ultimate) {
     for (const SectionStrength& s : cc.strength) {
       const char* where = s.moments.location == CheckLocation::Rods ? "拉条处截面" : "跨中截面";
-      r.line(kBase, "<", numeral(++n), ">", combinationTitle(cc.combination), where, ":Mx=", shown3(s.moments.mx),
+      r.line(kBase, "<", headingNumeral(++n), ">", combinationTitle(cc.combination), where, ":Mx=", shown3(s.moments.mx),
              "KN.m,My=", shown3(s.moments.my), "KN.m");
       for (const SenseState& st : s.senses) writeSense(r, st, s.moments.mx, p.gross);
       writeRecord(r, "上翼缘", s.upper);
