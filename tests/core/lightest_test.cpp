@@ -1,0 +1,99 @@
+#include "catalogue/lightest.h"
+
+#include <gtest/gtest.h>
+
+#include "basetypes/runstop.h"
+
+using namespace veldrin;
+
+namespace {
+
+// The window's default texts with Q235, 1/150 and no sag rods, CECS102:98.
+FormState defaultCase() {
+  FormState form = startupForm("2026-12-08 09:30:00");
+  form.combo1 = 0;
+  form.combo2 = 0;
+  form.combo3 = 0;
+  return form;
+}
+
+const char* const kHeightBounds = "截面高h:输入有误(非数字或者输入值>400或<＝120)，请核对后输入!";
+
+}  // namespace
+
+TEST(Lightest, NotOfferedUnderGbj18NorWithAListUnselected) {
+  struct Case {
+    const char* what;
+    void (*change)(FormState&);
+    const char* title;
+    const char* text;
+  };
+  const Case cases[] = {
+      {"GBJ18-87", [](FormState& f) { f.optcode1 = false, f.optcode2 = true; }, kSearchTitle, kSearchNeedsCecs},
+      {"no steel grade", [](FormState& f) { f.combo1 = -1; }, "输入数据不完整", "请输入钢材型号!"},
+      {"no sag rods", [](FormState& f) { f.combo3 = -1; }, "输入数据不完整", "请输入拉条数量!"},
+  };
+  for (const Case& c : cases) {
+    FormState form = defaultCase();
+    c.change(form);
+    try {
+      searchLightest(form, builtinCatalogue().sections);
+      ADD_FAILURE() << c.what << ": searched";
+    } catch (const RunRefused& refused) {
+      EXPECT_EQ(refused.title(), c.title) << c.what;
+      EXPECT_EQ(refused.text(), c.text) << c.what;
+    }
+  }
+}
+
+TEST(Lightest, WindowBoundsOfTheFourDimensions) {
+  struct Case {
+    CatalogueSection section;
+    std::string reason;
+  };
+  const Case cases[] = {
+      {{"", 120, 50, 20, 2.5}, kHeightBounds},
+      {{"", 120.5, 50, 20, 2.5}, ""},
+      {{"", 400, 150, 100, 9}, ""},
+      {{"", 400.1, 75, 20, 2.5}, kHeightBounds},
+      {{"", 200, 39.9, 20, 2}, "翼缘宽b:输入有误(非数字或者输入值>150或者输入值<40)，请核对后输入!"},
+      {{"", 200, 70, 100.5, 2}, "自由翼缘a:输入有误(非数字或者输入值>100或<=0)，请核对后输入!"},
+      {{"", 200, 70, 20, 1e-320}, ""},  // t > 0 is all the window asks; the run judges the rest
+  };
+  for (const Case& c : cases) EXPECT_EQ(outsideFieldBounds(c.section), c.reason) << c.section.h << "," << c.section.b;
+}
+
+TEST(Lightest, SectionsOutsideTheBoundsAreListedNotDropped) {
+  const Catalogue catalogue = builtinCatalogue();
+  const LightestSearch search = searchLightest(defaultCase(), catalogue.sections);
+  ASSERT_EQ(search.trials.size(), catalogue.sections.size());
+  for (std::size_t i = 0; i < search.trials.size(); ++i) {
+    const SectionTrial& trial = search.trials[i];
+    EXPECT_EQ(trial.section.name, catalogue.sections[i].name);
+    ASSERT_TRUE(trial.mass) << trial.section.name;
+    if (i < 4) {
+      EXPECT_EQ(trial.status, TrialStatus::Refused) << trial.section.name;
+      EXPECT_EQ(trial.reason, kHeightBounds);
+      EXPECT_FALSE(trial.governing);
+    }
+  }
+  EXPECT_NE(search.proposed, 0u);
+}
+
+TEST(Lightest, SectionsTheRunRefusesCarryItsMessage) {
+  const CatalogueSection thick{"C200×70×20×50", 200, 70, 20, 50};  // the bends overlap: no area left
+  const CatalogueSection fine{"C200×70×20×2.0", 200, 70, 20, 2.0};
+  LightestSearch search = searchLightest(defaultCase(), {thick, fine});
+  ASSERT_EQ(search.trials.size(), 2u);
+  EXPECT_EQ(search.trials[0].status, TrialStatus::Refused);
+  EXPECT_EQ(search.trials[0].reason, "截面面积A不大于0，截面尺寸无法构成有效截面，请核对截面尺寸!");
+  EXPECT_FALSE(search.trials[0].mass);
+  EXPECT_NE(search.proposed, 0u);
+
+  FormState noSpan = defaultCase();
+  noSpan.field(11) = "0";
+  search = searchLightest(noSpan, {fine});
+  EXPECT_EQ(search.trials[0].status, TrialStatus::Refused);
+  EXPECT_EQ(search.trials[0].reason, "檩条跨度必须是大于0的数值，请核对后输入!");
+  EXPECT_FALSE(search.proposed);
+}
