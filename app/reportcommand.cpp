@@ -1,5 +1,7 @@
 #include "app/reportcommand.h"
 
+#include "app/lightestcommand.h"
+
 #include <cstdio>
 #include <ctime>
 #include <fstream>
@@ -18,6 +20,7 @@ namespace {
 
 const char* const kUsage =
     "usage: veldrin-report CASE.in [--web-ratio R]... [-o FILE]\n"
+    "       veldrin-report --lightest CASE.in [--catalogue FILE] [-o FILE]\n"
     "\n"
     "Opens the design case CASE.in as the main window's Open command does,\n"
     "starting from the window's start-up state (no list selected, CECS102:98,\n"
@@ -28,18 +31,33 @@ const char* const kUsage =
     "                 width-to-thickness ratio of the web); given several times,\n"
     "                 the answers are used in order and the last one repeats\n"
     "  -o FILE        writes the report to FILE instead of standard output\n"
+    "  --lightest     instead of the report, runs the whole calculation of the\n"
+    "                 case (every check) for each section of the built-in\n"
+    "                 catalogue and prints a table: section, kg/m, governing\n"
+    "                 check, utilisation, verdict; sections outside the main\n"
+    "                 window's bounds, or refused by the run, are listed with the\n"
+    "                 reason. The lightest section that passes every check is\n"
+    "                 proposed on the last line. Under GBJ18-87 the search is not\n"
+    "                 offered: the web's effective ratio must be judged for each\n"
+    "                 section.\n"
+    "  --catalogue FILE  adds the sections of FILE (CSV rows name,h,b,a,t in mm)\n"
+    "                 to the built-in catalogue; a malformed row is reported on\n"
+    "                 standard error with its line number and left out\n"
     "  --help         shows this text\n"
     "\n"
     "Message boxes are written to standard error as \"title: text\".\n"
     "Exit status: 0 report written; 2 the run stopped on its input (incomplete\n"
     "selections, refused file, refused values, unanswered web-ratio dialog);\n"
-    "1 a file could not be read or written.\n";
+    "1 a file could not be read or written. With --lightest: 0 a section passes,\n"
+    "3 none does, 2 the case cannot be searched (GBJ18-87, incomplete selections).\n";
 
 struct Arguments {
   std::string caseFile;
   std::vector<std::string> webRatios;
   std::optional<std::string> output;
   bool help = false;
+  bool lightest = false;
+  std::optional<std::string> catalogue;
 };
 
 // Message boxes become "title: text" lines; the dialog takes the --web-ratio answers.
@@ -73,6 +91,10 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& args, st
       parsed.help = true;
     } else if (a == "--web-ratio" && hasValue) {
       parsed.webRatios.push_back(args[++i]);
+    } else if (a == "--lightest") {
+      parsed.lightest = true;
+    } else if (a == "--catalogue" && hasValue) {
+      parsed.catalogue = args[++i];
     } else if (a == "-o" && hasValue) {
       parsed.output = args[++i];
     } else if (!a.empty() && a[0] != '-' && parsed.caseFile.empty()) {
@@ -161,6 +183,12 @@ int runReportCommand(const std::vector<std::string>& argList, std::ostream& out,
   } catch (const CaseFileError& refused) {
     err << "打开文件: " << args->caseFile << ": " << refused.what() << "\n";
     return kExitInput;
+  }
+  if (args->lightest) {
+    const LightestOutput lightest = lightestCommand(form, args->catalogue, false, err);
+    if (lightest.exitCode != kExitReport && lightest.exitCode != kExitNonePasses) return lightest.exitCode;
+    const int written = writeReport(*args, lightest.text, out, err);
+    return written == kExitReport ? lightest.exitCode : written;
   }
   CommandLinePlatform platform(args->webRatios, err);
   const RunOutcome outcome = cmdshow_Click(form, dc, platform);

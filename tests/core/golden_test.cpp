@@ -2,6 +2,7 @@
 // once before it was frozen: NAME.in (+ NAME.args) must give NAME.txt exactly.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -54,7 +55,9 @@ TEST_P(GoldenReport, MatchesTheFrozenReport) {
   const fs::path args = kGolden / (GetParam() + ".args");
   const fs::path want = kGolden / (GetParam() + ".txt");
   ASSERT_TRUE(fs::exists(want)) << want;
-  const fs::path got = fs::temp_directory_path() / ("veldrin-golden-" + GetParam() + ".txt");
+  // The process id keeps two checkouts tested at once from sharing the file.
+  const fs::path got =
+      fs::temp_directory_path() / ("veldrin-golden-" + std::to_string(::getpid()) + "-" + GetParam() + ".txt");
   const std::string extra = fs::exists(args) ? " " + firstLine(slurp(args)) : "";
   const std::string command = std::string(VELDRIN_REPORT_EXE) + " " + in.string() + extra + " -o " + got.string() +
                               " 2>/dev/null";

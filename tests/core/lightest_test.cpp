@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "basetypes/runstop.h"
+#include "catalogue/lightesttext.h"
 
 using namespace veldrin;
 
@@ -96,4 +97,44 @@ TEST(Lightest, SectionsTheRunRefusesCarryItsMessage) {
   EXPECT_EQ(search.trials[0].status, TrialStatus::Refused);
   EXPECT_EQ(search.trials[0].reason, "檩条跨度必须是大于0的数值，请核对后输入!");
   EXPECT_FALSE(search.proposed);
+}
+
+TEST(Lightest, TableColumnsLineUpAndTheProposalComesLast) {
+  CheckResult stability;
+  stability.name = "3.荷载组合三 稳定 σ8";
+  stability.utilisation = 0.9531;
+  CheckResult deflection;
+  deflection.name = "9.挠度 风";
+  deflection.utilisation = 1.25;
+  LightestSearch search;
+  search.trials = {
+      {{"C120×50×20×2.5", 120, 50, 20, 2.5}, 4.6956, TrialStatus::Refused, "截面高h:超出范围", std::nullopt},
+      {{"C160×60×20×2.0", 160, 60, 20, 2.0}, 4.7636, TrialStatus::Fail, "", deflection},
+      {{"Mine", 200, 70, 20, 2.2}, 6.245, TrialStatus::Pass, "", stability},
+  };
+  search.proposed = 2;
+  const std::string table = lightestTable(search);
+  std::vector<std::string> lines;
+  for (std::size_t at = 0, end; (end = table.find('\n', at)) != std::string::npos; at = end + 1) {
+    lines.push_back(table.substr(at, end - at));
+  }
+  ASSERT_EQ(lines.size(), 5u);
+  const std::vector<std::string> verdicts = {"结论", "未计算: 截面高h:超出范围", "不满足", "满足(推荐)"};
+  for (std::size_t i = 0; i < verdicts.size(); ++i) {
+    const std::string& line = lines[i];
+    ASSERT_GE(line.size(), verdicts[i].size());
+    EXPECT_EQ(line.substr(line.size() - verdicts[i].size()), verdicts[i]);
+    EXPECT_EQ(displayWidth(line.substr(0, line.size() - verdicts[i].size())),
+              displayWidth(lines[0].substr(0, lines[0].size() - verdicts[0].size())))
+        << line;
+  }
+  EXPECT_NE(lines[1].find("4.70  —"), std::string::npos) << lines[1];
+  EXPECT_NE(lines[2].find("4.76  9.挠度 风 "), std::string::npos) << lines[2];
+  EXPECT_NE(lines[2].find(" 1.250  不满足"), std::string::npos) << lines[2];
+  EXPECT_EQ(lines[4], "推荐截面: Mine  6.25kg/m  控制验算: 3.荷载组合三 稳定 σ8  利用率: 0.953");
+  search.proposed.reset();
+  const std::string none = lightestTable(search);
+  const std::string noneLine = "\n没有满足全部验算要求的截面\n";
+  EXPECT_EQ(none.substr(none.size() - noneLine.size()), noneLine);
+  EXPECT_EQ(none.find("(推荐)"), std::string::npos);
 }
