@@ -50,15 +50,15 @@ std::string row(const TrialCells& cells, const std::array<std::size_t, 4>& width
          std::string(widths[3] - displayWidth(cells.utilisation), ' ') + cells.utilisation + "  " + cells.verdict;
 }
 
-std::string proposal(const LightestSearch& search) {
+}  // namespace
+
+std::string proposalLine(const LightestSearch& search) {
   if (!search.proposed) return "没有满足全部验算要求的截面";
   const SectionTrial& best = search.trials[*search.proposed];
   const TrialCells cells = trialCells(best, true);
   return "推荐截面: " + cells.name + "  " + cells.mass + "kg/m  控制验算: " + cells.governing + "  利用率: " +
          cells.utilisation;
 }
-
-}  // namespace
 
 std::size_t displayWidth(const std::string& utf8) {
   std::size_t width = 0;
@@ -89,7 +89,7 @@ std::string lightestTable(const LightestSearch& search) {
   }
   std::string text;
   for (const TrialCells& r : rows) text += row(r, widths) + "\n";
-  return text + proposal(search) + "\n";
+  return text + proposalLine(search) + "\n";
 }
 
 }  // namespace veldrin

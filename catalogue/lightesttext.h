@@ -16,6 +16,9 @@ TrialCells trialCells(const SectionTrial& trial, bool proposed);
 // The column headings.
 TrialCells trialHeadings();
 
+// "推荐截面: NAME  6.25kg/m  控制验算: …  利用率: 0.953", or that none passes.
+std::string proposalLine(const LightestSearch& search);
+
 // Heading, one line per section in catalogue order, then the proposal (or
 // that none passes); LF line ends.
 std::string lightestTable(const LightestSearch& search);
