@@ -62,4 +62,9 @@ double truncateTo(double x, int decimals) {
   return std::floor(y) / p;
 }
 
+const char* chineseNumeral(int n) {
+  static const char* const kNumerals[] = {"一", "二", "三", "四", "五", "六"};
+  return n >= 1 && n <= 6 ? kNumerals[n - 1] : "";
+}
+
 }  // namespace veldrin

@@ -77,11 +77,11 @@ double midSpanDeflection(const DesignCase& dc, double qk) {
   return 5 * qk * std::pow(static_cast<double>(dc.marlolength), 4) * 1e12 / (384.0 * kModulus * dc.ix);
 }
 
-// L/f floored to 0.1. Under wind uplift f is negative and the ratio is
-// turned positive; a net downward wind load is judged like gravity.
+// L/f floored to 0.1. The wind case takes the size of f, uplift or not:
+// flooring the negative L/f and turning it positive would round the ratio
+// up (288.32 would read 1/288.4 and 359.98 pass 1/360).
 double spanRatio(Single Lx, double f, bool windCase) {
-  if (windCase && f < 0) return -truncateTo(Lx / f, 1);
-  return truncateTo(Lx / f, 1);
+  return truncateTo(Lx / (windCase ? std::fabs(f) : f), 1);
 }
 
 void writeDeflection(DesignCase& dc, double qk, Single Lx, bool windCase) {
@@ -117,7 +117,9 @@ void windCase(DesignCase& dc, double alpha, Single Lx) {
       dc.kdeadload * dc.marlobay * std::cos(alpha) + dc.kwindload * dc.windhigh * dc.windstyle * dc.marlobay, 2);
   dc.filestring.line(3, "<三>在恒载、风载作用下的变形计算");
   dc.filestring.line(6, "线荷载标准值为:");
-  dc.filestring.line(9, "qk=qD*a*cos(α)+μs*μz*qW*a=", dc.kdeadload, "*", dc.marlobay, "*cos(", slopeShown(dc), ")",
+  // A negative μs brings its own minus sign; any other needs the plus of the sum.
+  const char* plus = dc.windstyle >= 0 ? "+" : "";
+  dc.filestring.line(9, "qk=qD*a*cos(α)+μs*μz*qW*a=", dc.kdeadload, "*", dc.marlobay, "*cos(", slopeShown(dc), ")", plus,
                      dc.windstyle, "*", dc.windhigh, "*", dc.kwindload, "*", dc.marlobay, "=", qk, "KN/m");
   writeDeflection(dc, qk, Lx, true);
 }

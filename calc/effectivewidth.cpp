@@ -64,7 +64,8 @@ double stressRatio(DesignCase& dc, Element e, double s1, double s2) {
 
 Plate plateOf(DesignCase& dc, Single hb, double beta) {
   const double k = bucklingCoefficient(beta);
-  Plate p{beta, truncateTo(k, 3), truncateTo(plateSlenderness(hb, dc.t, k, dc.steelfy), 3), 0.0};
+  // λp's steel factor 235/fy takes the yield strength, not the design strength.
+  Plate p{beta, truncateTo(k, 3), truncateTo(plateSlenderness(hb, dc.t, k, dc.steelfyk), 3), 0.0};
   p.rho = reductionFactor(p.lambdaP);
   ReportText& r = dc.filestring;
   r.line(11, "kσ=16/(sqrt((1+β)^2+0.112*(1-β)^2)+(1+β))＝", p.ksigma);

@@ -15,8 +15,8 @@ void youxiaokuandu_code1(DesignCase& dc, double sigma1, double sigma2, Single hb
 // denominator is positive for every β, so one formula serves every element.
 double bucklingCoefficient(double beta);
 
-// λp of a plate of width hb and thickness t, untruncated.
-double plateSlenderness(double hb, double t, double ksigma, int fy);
+// λp of a plate of width hb and thickness t, untruncated; fyk is the yield strength.
+double plateSlenderness(double hb, double t, double ksigma, int fyk);
 
 // ρ from the truncated λp, itself truncated to 3 decimals.
 double reductionFactor(double lambdaP);

@@ -16,10 +16,6 @@ struct SpanLoads {
   double alphaDeg;  // shown in the sine and cosine terms, floored to 0.01 degree
 };
 
-struct Moments {
-  double mx = 0, my = 0;  // KN.m, floored to 0.01
-};
-
 // Sag rods support the purlin sideways, so the weak-axis span is shorter.
 double weakAxisDivisor(std::int16_t latiaonum) {
   if (latiaonum == 1) return 32;
@@ -71,25 +67,38 @@ void weakAxisFormula(DesignCase& dc, const SpanLoads& s, std::int16_t latiaonum,
   }
 }
 
-Moments designMoments(DesignCase& dc, const SpanLoads& s, std::int16_t latiaonum) {
-  Moments m;
-  m.mx = truncateTo(strongAxisMoment(s), 2);
-  m.my = truncateTo(weakAxisMoment(s, latiaonum), 2);
+// KN.m floored to 0.01.
+DesignMoments designMoments(const SpanLoads& s, std::int16_t latiaonum) {
+  return {truncateTo(strongAxisMoment(s), 2), truncateTo(weakAxisMoment(s, latiaonum), 2)};
+}
+
+void momentLines(DesignCase& dc, const SpanLoads& s, std::int16_t latiaonum, const DesignMoments& m) {
   strongAxisLines(dc, s, m.mx);
   dc.filestring.line(7, "弱轴弯矩设计值为:");
   weakAxisFormula(dc, s, latiaonum, m.my);
-  return m;
 }
+
+SpanLoads spanLoads(const DesignCase& dc, Single qx, Single qy, Single Q, Single L) {
+  const double alpha = std::atan(static_cast<double>(dc.degree));
+  return {qx, qy, Q, L, alpha, degreesShown(alpha)};
+}
+
+// The window offers 0, 1 or 2 rods; any other count has no formula.
+bool rodsInList(std::int16_t latiaonum) { return latiaonum >= 0 && latiaonum <= 2; }
 
 }  // namespace
 
+DesignMoments combinationMoments(const DesignCase& dc, Single qx, Single qy, Single Q, Single L,
+                                 std::int16_t latiaonum) {
+  if (!rodsInList(latiaonum)) return {};
+  return designMoments(spanLoads(dc, qx, qy, Q, L), latiaonum);
+}
+
 void neili(DesignCase& dc, Platform& ui, Single qx, Single qy, Single Q, Single L, std::int16_t latiaonum) {
-  const double alpha = std::atan(static_cast<double>(dc.degree));
-  const SpanLoads loads{qx, qy, Q, L, alpha, degreesShown(alpha)};
-  Moments m;
-  // The window offers 0, 1 or 2 rods; any other count has no formula and
-  // hands zero moments to the check.
-  if (latiaonum >= 0 && latiaonum <= 2) m = designMoments(dc, loads, latiaonum);
+  const SpanLoads loads = spanLoads(dc, qx, qy, Q, L);
+  // Any other rod count hands zero moments to the check, without lines.
+  const DesignMoments m = combinationMoments(dc, qx, qy, Q, L, latiaonum);
+  if (rodsInList(latiaonum)) momentLines(dc, loads, latiaonum, m);
   double mx = m.mx * std::pow(10.0, 6);  // N·mm from here on
   double my = m.my * std::pow(10.0, 6);
   if (dc.code == DesignCode::Cecs102) {

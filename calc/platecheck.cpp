@@ -47,6 +47,20 @@ void tensionTest(DesignCase& dc, Platform& ui, const Flange& f) {
   ui.messageBox(f.texts.warning, kOverstressTitle, MessageIcon::Exclamation);
 }
 
+// A flange that needs an effective section may also be stressed beyond fy;
+// the effective section does not lower its stress, so that fails on its own.
+bool compressionWithinFy(const DesignCase& dc, double smax) { return smax <= dc.steelfy; }
+
+// Returns whether σmax stays within fy; only a failure is written.
+bool reducedFlangeStress(DesignCase& dc, const Flange& f, double smax, const char* smaxPoint) {
+  const bool within = compressionWithinFy(dc, smax);
+  if (!within) {
+    dc.filestring.line(11, f.texts.plate, "最大压应力", smaxPoint, ">fy=", dc.steelfy, "MPa,", f.texts.plate,
+                       "不满足强度要求!(************)");
+  }
+  return within;
+}
+
 // Compares the allowable ratio 100·sqrt(ξ/σmax) with b/t; a flange that
 // fails gets the width its allowable ratio carries, htf·t.
 void ratioTest(DesignCase& dc, const Flange& f, double xi, double smax, const char* smaxPoint, const char* xiLabel) {
@@ -61,6 +75,7 @@ void ratioTest(DesignCase& dc, const Flange& f, double xi, double smax, const ch
     r.line(11, "计算板件容许宽厚比", htf, "=", allowed, "<=", "实际宽厚比b/t=", shown, ",需进行有效截面的的计算!");
     f.width = allowed * dc.t;
     dc.effectflag = true;
+    reducedFlangeStress(dc, f, smax, smaxPoint);
     return;
   }
   const bool within = smax <= dc.steelfy;
@@ -146,6 +161,18 @@ void webStressTest(DesignCase& dc, Platform& ui, const CornerStresses& s, const 
   ui.messageBox("腹板4或7处应力大于设计强度，查看计算结果后请重新调整檩条数据!", kOverstressTitle, MessageIcon::Exclamation);
 }
 
+// Like a flange, a web that needs an effective section can be overstressed
+// too; returns whether max(σ4, σ7) stays within fy.
+bool reducedWebStress(DesignCase& dc, Platform& ui, const CornerStresses& s) {
+  const bool within = compressionWithinFy(dc, std::max(s.s4, s.s7));
+  if (!within) {
+    dc.filestring.line(11, "腹板最大压应力>fy=", dc.steelfy, "MPa,腹板不满足强度要求!(************)");
+    ui.messageBox("腹板4或7处应力大于设计强度，查看计算结果后请重新调整檩条数据!", kOverstressTitle,
+                  MessageIcon::Exclamation);
+  }
+  return within;
+}
+
 void webLines(DesignCase& dc, double mx, double my, const CornerStresses& s) {
   ReportText& r = dc.filestring;
   r.line(7, "3.檩条腹板为两边支撑非均匀受压板件，板端点4、7处应力(压应力为正值，拉应力为负值):");
@@ -179,6 +206,7 @@ void web(DesignCase& dc, Platform& ui, double mx, double my, const CornerStresse
   r.line(11, "腹板有效宽厚比小于实际宽厚比,应进行有效截面的计算");
   dc.he = htf3 * dc.t;
   dc.effectflag = true;
+  reducedWebStress(dc, ui, s);
 }
 
 }  // namespace

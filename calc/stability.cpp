@@ -12,10 +12,10 @@ namespace veldrin {
 
 namespace {
 
-// One row of the buckling-parameter table.
+// One row of the buckling-parameter table (GB 50018-2002 Table A.2.1).
 struct BucklingRow {
-  double mub, zeta1, zeta2, zeta3;
-  const char* coefficients;  // the report line that names ζ1, ζ2, ζ3
+  double mub, zeta1, zeta2;
+  const char* coefficients;  // the report line that names ζ1, ζ2
 };
 
 const std::array<const char*, 3> kRowHeaders = {
@@ -25,20 +25,20 @@ const std::array<const char*, 3> kRowHeaders = {
 };
 
 const std::array<BucklingRow, 3> kUniformLoadRows = {{
-    {1.0, 1.13, 0.46, 0.53, "ζ1=1.13; ζ2=0.46; ζ3=0.53"},
-    {0.5, 1.35, 0.14, 0.83, "ζ1=1.35; ζ2=0.14; ζ3=0.83"},
-    {0.33, 1.37, 0.06, 0.88, "ζ1=1.37; ζ2=0.06; ζ3=0.88"},
+    {1.0, 1.13, 0.46, "ζ1=1.13; ζ2=0.46"},
+    {0.5, 1.35, 0.14, "ζ1=1.35; ζ2=0.14"},
+    {0.33, 1.37, 0.06, "ζ1=1.37; ζ2=0.06"},
 }};
 
 const std::array<BucklingRow, 3> kPointLoadRows = {{
-    {1.0, 1.37, 0.55, 0.41, "ζ1=1.37; ζ2=0.55; ζ3=0.41"},
-    {0.5, 1.83, 0, 0.94, "ζ1=1.83; ζ2=0.00; ζ3=0.94"},
-    {0.33, 1.68, 0.08, 0.80, "ζ1=1.68; ζ2=0.08; ζ3=0.80"},
+    {1.0, 1.35, 0.55, "ζ1=1.35; ζ2=0.55"},
+    {0.5, 1.83, 0, "ζ1=1.83; ζ2=0.00"},
+    {0.33, 1.68, 0.08, "ζ1=1.68; ζ2=0.08"},
 }};
 
 // The working values of the check, rounded as they are reported and used.
 struct Buckling {
-  double betaX, zeta, eta, psiB;
+  double zeta, eta, psiB;
 };
 
 void refuseUnless(bool ok, const char* text) {
@@ -47,7 +47,8 @@ void refuseUnless(bool ok, const char* text) {
 
 // Zero or negative section values would divide by zero further on.
 void requireSection(const DesignCase& dc) {
-  refuseUnless(dc.area > 0 && dc.iy > 0 && dc.ix > 0 && dc.h > 0,
+  const DesignCase::GrossSection& g = dc.gross;
+  refuseUnless(g.area > 0 && g.iy > 0 && g.ix > 0 && dc.iy > 0 && dc.ix > 0 && dc.h > 0,
                "截面面积A、惯性矩Ix、Iy及截面高h必须大于0，无法进行檩条稳定计算，请核对截面尺寸!");
 }
 
@@ -73,7 +74,6 @@ void applyRow(DesignCase& dc, double qx, double qy, double Q, int rods) {
   dc.mub = row.mub;
   dc.zeta1 = row.zeta1;
   dc.zeta2 = row.zeta2;
-  dc.zeta3 = row.zeta3;
   dc.filestring.line(6, kRowHeaders[static_cast<std::size_t>(rods)]);
   dc.filestring.line(8, row.coefficients);
   const double L = dc.marlolength;
@@ -81,34 +81,44 @@ void applyRow(DesignCase& dc, double qx, double qy, double Q, int rods) {
   dc.my = truncateTo(weakAxisMoment(qx, Q, L, dc.degree, rods), 2);
 }
 
-// λy, floored to 0.1, with its line.
+// λy, floored to 0.1, with its line: on the gross section, like ψb.
 double lateralSlenderness(DesignCase& dc, Single L0) {
-  const double lambdaY = truncateTo(L0 / std::sqrt(dc.iy / dc.area), 1);
-  dc.filestring.line(6, "檩条弯矩作用平面外的长细比λy=L0/Sqr(Iy/A)=", L0, "/Sqr(", dc.iy, "/", dc.area, ")=", lambdaY);
+  const DesignCase::GrossSection& g = dc.gross;
+  const double lambdaY = truncateTo(L0 / std::sqrt(g.iy / g.area), 1);
+  dc.filestring.line(6, "檩条弯矩作用平面外的长细比λy=L0/Sqr(Iy/A)=", L0, "/Sqr(", g.iy, "/", g.area, ")=", lambdaY);
   refuseUnless(lambdaY > 0, "檩条侧向计算长度L0为0，长细比λy为0，无法进行檩条稳定计算，请核对檩条跨度及拉条数量!");
   return lambdaY;
 }
 
-// ψb from the rounded λy and the unrounded βx, ζ, η; the rounded values after.
-Buckling bucklingFactor(const DesignCase& dc, Single L0, double lambdaY) {
+// GB 50018-2002 A.2.1: the load acts on the upper flange, so its distance ea
+// from the shear centre is −h/2 when it points toward the centre (qy >= 0)
+// and +h/2 when it points away from it (uplift).
+double loadEccentricity(double h, double qy) { return qy >= 0 ? -h / 2 : h / 2; }
+
+// ψb from the rounded λy and the unrounded ζ and η = 2·ζ2·ea/h; the rounded
+// values after. The steel factor 235/fyk takes the yield strength.
+// GB 50018-2002 4.1.9 lets the stability factor be taken on the gross
+// section, whatever effective section the strength checks found.
+Buckling bucklingFactor(const DesignCase& dc, Single L0, double lambdaY, double ea) {
+  const DesignCase::GrossSection& g = dc.gross;
   const double h = dc.h;
-  const double betaX = (dc.uy / 2) / dc.iy - dc.e0;
-  const double zeta = 4 * dc.iw / (h * h * dc.iy) + 0.156 * dc.it / dc.iy * std::pow(L0 / h, 2);
-  const double eta = 2 * (-dc.zeta2 * dc.e0 + dc.zeta3 * betaX) / h;
-  const double psiB = 4320 * dc.area * h * dc.zeta1 / (lambdaY * lambdaY * dc.ix) * h / 2 *
-                      (std::sqrt(eta * eta + zeta) + eta) * (235.0 / dc.steelfy);
-  return {truncateTo(betaX, 2), truncateTo(zeta, 3), truncateTo(eta, 3), truncateTo(psiB, 3)};
+  const double zeta = 4 * g.iw / (h * h * g.iy) + 0.156 * g.it / g.iy * std::pow(L0 / h, 2);
+  const double eta = 2 * dc.zeta2 * ea / h;
+  const double psiB = 4320 * g.area * h * dc.zeta1 / (lambdaY * lambdaY * g.ix) * h / 2 *
+                      (std::sqrt(eta * eta + zeta) + eta) * (235.0 / dc.steelfyk);
+  return {truncateTo(zeta, 3), truncateTo(eta, 3), truncateTo(psiB, 3)};
 }
 
-void writeBuckling(DesignCase& dc, Single L0, double lambdaY, const Buckling& k) {
+void writeBuckling(DesignCase& dc, Single L0, double lambdaY, double ea, const Buckling& k) {
+  const DesignCase::GrossSection& g = dc.gross;
   ReportText& r = dc.filestring;
-  r.line(9, "βx=Uy/(2*Iy)-e0=", dc.uy, "/(2*", dc.iy, ")-", dc.e0, "=", k.betaX);
-  r.line(9, "ζ=4*Iω/(h^2*Iy)+0.156*It/Iy*(L0/h)^2=4*", dc.iw, "/(", dc.h, "^2*", dc.iy, ")+0.156*", dc.it, "/", dc.iy,
+  r.line(9, "ea=", ea, "mm(荷载作用于上翼缘,指向弯心取负值,背离弯心取正值)");
+  r.line(9, "ζ=4*Iω/(h^2*Iy)+0.156*It/Iy*(L0/h)^2=4*", g.iw, "/(", dc.h, "^2*", g.iy, ")+0.156*", g.it, "/", g.iy,
          "*(", L0, "/", dc.h, ")^2=", k.zeta);
-  r.line(9, "η=2*(-ζ2*e0+ζ3*βx)/h=2*(-", dc.zeta2, "*", dc.e0, "+", dc.zeta3, "*", k.betaX, ")/", dc.h, "=", k.eta);
+  r.line(9, "η=2*ζ2*ea/h=2*", dc.zeta2, "*(", ea, ")/", dc.h, "=", k.eta);
   r.line(9, "ψb=4320*A*h*ζ1/(λy^2*Ix)*h/2*(Sqr(η^2+ζ)+η)*(235/fy)");
-  r.line(12, "=4320*", dc.area, "*", dc.h, "*", dc.zeta1, "/(", lambdaY, "^2*", dc.ix, ")*", dc.h, "/2*(Sqr(", k.eta,
-         "^2+", k.zeta, ")+", k.eta, ")*(235/", dc.steelfy, ")");
+  r.line(12, "=4320*", g.area, "*", dc.h, "*", dc.zeta1, "/(", lambdaY, "^2*", g.ix, ")*", dc.h, "/2*(Sqr(", k.eta,
+         "^2+", k.zeta, ")+", k.eta, ")*(235/", dc.steelfyk, ")");
   r.line(12, "=", k.psiB);
 }
 
@@ -118,6 +128,14 @@ double correctedPsiB(DesignCase& dc, double psiB) {
   const double corrected = truncateTo(1.091 - 0.274 / psiB, 3);
   dc.filestring.line(6, "因为ψb>0.7,所以ψb=1.091-0.274/ψb＝1.091-0.274/", psiB, "＝", corrected);
   return corrected;
+}
+
+// A stability factor cannot raise the strength above the section's own:
+// a corrected ψb above 1.0 is taken as 1.0.
+double cappedPsiB(DesignCase& dc, double psiB) {
+  if (!(psiB > 1.0)) return psiB;
+  dc.filestring.line(6, "因为ψb>1.0,取ψb=1.0");
+  return 1.0;
 }
 
 // The compressed flange tip: point 8 under a downward load, point 3 under uplift.
@@ -144,9 +162,10 @@ void stability_code2(DesignCase& dc, Single qx, Single qy, Single Q, std::int16_
   const Single L0 = dc.mub * dc.marlolength * 1000;
   dc.filestring.line(6, "檩条侧向计算长度为L0=μb*L=", dc.mub, "*", spanMm, "=", L0, "mm");
   const double lambdaY = lateralSlenderness(dc, L0);
-  const Buckling k = bucklingFactor(dc, L0, lambdaY);
-  writeBuckling(dc, L0, lambdaY, k);
-  const double psiB = correctedPsiB(dc, k.psiB);
+  const double ea = loadEccentricity(dc.h, qy);
+  const Buckling k = bucklingFactor(dc, L0, lambdaY, ea);
+  writeBuckling(dc, L0, lambdaY, ea, k);
+  const double psiB = cappedPsiB(dc, correctedPsiB(dc, k.psiB));
   dc.mx *= 1e6;  // kN·m to N·mm
   dc.my *= 1e6;
   flangeStress(dc, qy, psiB);

@@ -1,5 +1,6 @@
 #include "calc/stresscheck.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -109,6 +110,16 @@ CornerStresses cornerStresses(const DesignCase& dc, double mx, double my, Single
   s.s4 = truncateTo(-mx / dc.ix * below - my / dc.iy * x0, 2);
   s.s3 = truncateTo(-mx / dc.ix * below + my / dc.iy * lipArm, 2);
   return s;
+}
+
+CornerStresses checkedCornerStresses(const DesignCase& dc, double mx, double my) {
+  const Single x0 = truncateTo(dc.centerx, 2);
+  const Single yc = dc.code == DesignCode::Cecs102 ? Single(truncateTo(dc.centery, 2)) : Single(0);
+  return cornerStresses(dc, mx, my, x0, yc);
+}
+
+double largestMagnitude(const CornerStresses& s) {
+  return std::max({std::fabs(s.s7), std::fabs(s.s8), std::fabs(s.s3), std::fabs(s.s4)});
 }
 
 void requireBendingStiffness(const DesignCase& dc) {

@@ -17,6 +17,14 @@ struct CornerStresses {
 // offset above mid-height (0 for the gross section).
 CornerStresses cornerStresses(const DesignCase& dc, double mx, double my, Single x0, Single yc);
 
+// The corner stresses the selected code's strength check forms for these
+// moments (N·mm) on the section as it stands: x0 and yc floored to 0.01, the
+// centroid offset yc counting under CECS102:98 only.
+CornerStresses checkedCornerStresses(const DesignCase& dc, double mx, double my);
+
+// max(|σ7|, |σ8|, |σ3|, |σ4|).
+double largestMagnitude(const CornerStresses& s);
+
 // Without a positive ix and iy no stress can be formed: the run stops with a
 // message instead of writing a report with undefined numbers.
 void requireBendingStiffness(const DesignCase& dc);

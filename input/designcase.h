@@ -25,8 +25,9 @@ struct DesignCase {
   Single degree;                // slope i
   double kdeadload = 0, kliveload = 0, ksnowload = 0, kdurtload = 0;  // KN/m2
   double kshigongload = 0;      // Qc, KN
-  std::int16_t steelfy = 0;     // fy, MPa
+  std::int16_t steelfy = 0;     // fy, the design strength f, MPa
   Single steelfv;               // fv, MPa
+  std::int16_t steelfyk = 0;    // fyk, the yield strength, MPa
   std::int16_t latiaonum = 0;   // sag rods
 
   // Window controls the run reads directly (set by the run from the window).
@@ -37,7 +38,6 @@ struct DesignCase {
   // Derived values.
   double adjustfactor = 0;      // fcw
   double mub = 0, zeta1 = 0, zeta2 = 0;
-  Single zeta3;
 
   // Section properties.
   double area = 0, centerx = 0;
@@ -45,6 +45,12 @@ struct DesignCase {
   double ix1 = 0, iy1 = 0, ixy1 = 0, ix = 0, iy = 0, ixy = 0;
   Single z0;
   double d = 0, e0 = 0, it = 0, iw = 0, uy = 0;
+
+  // The full-width section of the run's start, kept when an effective
+  // section replaces the fields above: overall stability is judged on it.
+  struct GrossSection {
+    double area = 0, ix = 0, iy = 0, it = 0, iw = 0;
+  } gross;
 
   // Effective widths: CECS102:98 path, then GBJ18-87 path (mm).
   Single he1, he2, be11, be12, be21, be22;

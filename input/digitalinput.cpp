@@ -48,13 +48,31 @@ void readFields(const FormState& form, DesignCase& dc) {
   dc.kshigongload = doubleField(form, 18);
 }
 
+namespace {
+
+// The strengths of a grade. GBJ18-87 keeps lower design strengths than
+// CECS102:98 (GB 50018-2002 Table 4.2.1 keeps the values of GBJ18-87); the
+// yield strength fyk is the grade's own under both codes.
+struct SteelStrengths {
+  std::int16_t fy;
+  double fv;
+  std::int16_t fyk;
+};
+
+SteelStrengths strengthsOf(int grade, DesignCode code) {
+  const bool gbj = code == DesignCode::Gbj18;
+  if (grade == 0) return gbj ? SteelStrengths{205, 120, 235} : SteelStrengths{215, 125, 235};
+  return gbj ? SteelStrengths{300, 175, 345} : SteelStrengths{315, 185, 345};
+}
+
+}  // namespace
+
 void readLists(const FormState& form, DesignCase& dc) {
-  if (form.combo1 == 0) {
-    dc.steelfy = 215;
-    dc.steelfv = 125;
-  } else if (form.combo1 == 1) {
-    dc.steelfy = 315;
-    dc.steelfv = 185;
+  if (form.combo1 == 0 || form.combo1 == 1) {
+    const SteelStrengths s = strengthsOf(form.combo1, dc.code);
+    dc.steelfy = s.fy;
+    dc.steelfv = s.fv;
+    dc.steelfyk = s.fyk;
   } else {
     dc.errstr = kNoSteelGrade;
   }

@@ -19,7 +19,8 @@ void setEffectiveLengthFactor(DesignCase& dc, int sagRods);
 // throws RunRefused naming the field: it is never turned into inf.
 void readFields(const FormState& form, DesignCase& dc);
 
-// The three lists: steel grade, deflection limit, sag rods. A list without a
+// The three lists: steel grade (its strengths by the design code in dc.code),
+// deflection limit, sag rods. A list without a
 // selection sets errstr (the last failing list wins) and leaves its fields.
 void readLists(const FormState& form, DesignCase& dc);
 

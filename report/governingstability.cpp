@@ -1,5 +1,7 @@
 // Section four: which combinations are checked for overall stability, the
 // line that justifies each choice, and the checks themselves.
+#include <algorithm>
+
 #include "calc/stability.h"
 #include "report/governing.h"
 
@@ -43,6 +45,16 @@ StabilityChoice heaviestDownward(const LoadCombinations& combos, StabilityChoice
   return chosen;
 }
 
+// Three is always checked (it is the wind combination); the line says only
+// what is true of its load against four and five.
+const char* threeJustification(const LoadCombinations& combos) {
+  const double qy3 = combos[kThree].qy;
+  if (qy3 < 0 || qy3 >= std::max<double>(combos[kFour].qy, combos[kFive].qy)) {
+    return "[因为荷载组合三设计值大于等于荷载组合四、五设计值,因此选载组合三进行檩条稳定计算]";
+  }
+  return "[因为荷载组合三设计值小于荷载组合四、五设计值,仍选载组合三进行檩条稳定计算]";
+}
+
 void check(DesignCase& dc, const LoadCombination& combo, Single pointLoad) {
   stability_code2(dc, combo.qx, combo.qy, pointLoad, dc.latiaonum);
 }
@@ -63,7 +75,7 @@ void stabilitySection(DesignCase& dc, const LoadCombinations& combos) {
   } else {
     checkGoverningDownward(dc, combos, noPointLoad);
   }
-  dc.filestring.line(3, "[因为荷载组合三设计值大于等于荷载组合四、五设计值,因此选载组合三进行檩条稳定计算]");
+  dc.filestring.line(3, threeJustification(combos));
   dc.filestring.line(3, "<二>荷载组合三稳定计算");
   check(dc, combos[kThree], noPointLoad);
   if (combos[kSix].Q != 0) {

@@ -1,6 +1,8 @@
 #include <cmath>
 
+#include "calc/effectivestrength.h"
 #include "calc/moments.h"
+#include "calc/stresscheck.h"
 #include "report/governing.h"
 
 namespace veldrin {
@@ -47,19 +49,87 @@ std::size_t governingForStrength(const LoadCombinations& combos) {
   return choice.index;
 }
 
+// The largest corner stress of combination k (no point load) as the
+// selected code's check forms it on the section as it stands (the gross one
+// while section three chooses).
+double largestStress(const DesignCase& dc, const LoadCombinations& combos, std::size_t k) {
+  const DesignMoments m = combinationMoments(dc, combos[k].qx, combos[k].qy, 0.0, dc.marlolength, dc.latiaonum);
+  return largestMagnitude(checkedCornerStresses(dc, m.mx * 1e6, m.my * 1e6));
+}
+
+// The combination chosen by the line load qy, and the one checked: a steeper
+// combination with a larger qx can stress the section more than the one
+// with the largest qy, so the largest corner stress of one to five decides
+// when it exceeds that of the load's choice (the first of equals).
+struct StrengthChoice {
+  std::size_t byLoad, checked;
+  double byLoadStress = 0, checkedStress = 0;
+};
+
+StrengthChoice choiceByStress(const DesignCase& dc, const LoadCombinations& combos, std::size_t byLoad) {
+  StrengthChoice c{byLoad, byLoad};
+  if (dc.code == DesignCode::None) return c;  // no check, no stresses
+  c.byLoadStress = c.checkedStress = largestStress(dc, combos, byLoad);
+  for (std::size_t k = 0; k < 5; ++k) {
+    const double stress = largestStress(dc, combos, k);
+    if (stress > c.checkedStress) {
+      c.checked = k;
+      c.checkedStress = stress;
+    }
+  }
+  return c;
+}
+
+void justification(DesignCase& dc, const StrengthChoice& c, bool pointLoad) {
+  const StrengthTexts& texts = kStrengthTexts[c.checked];
+  if (c.checked == c.byLoad) {
+    dc.filestring.line(3, pointLoad ? texts.withPointLoad : texts.withoutPointLoad);
+  } else {
+    const char* x = chineseNumeral(static_cast<int>(c.checked) + 1);
+    dc.filestring.line(3, "因为荷载组合", x, "截面最大应力", c.checkedStress, "MPa大于按线荷载设计值选取的荷载组合",
+                       chineseNumeral(static_cast<int>(c.byLoad) + 1), "的", c.byLoadStress, "MPa,因此选取组合", x,
+                       "进行强度计算");
+  }
+  dc.filestring.line(3, texts.subHeading);
+}
+
+// Combination six is the only one with a point load.
+Single pointLoadOf(const LoadCombinations& combos, std::size_t k) { return k == 5 ? combos[5].Q : Single(0.0); }
+
+// One combination's check; remembers whether it ended asking for an
+// effective section (a later check may clear the flag again).
+void check(DesignCase& dc, Platform& ui, const LoadCombinations& combos, std::size_t k, StrengthChecks& checked) {
+  neili(dc, ui, combos[k].qx, combos[k].qy, pointLoadOf(combos, k), dc.marlolength, dc.latiaonum);
+  checked.combinations.push_back(k);
+  checked.effectiveSectionFound = checked.effectiveSectionFound || dc.effectflag;
+}
+
 }  // namespace
 
-void strengthSection(DesignCase& dc, Platform& ui, const LoadCombinations& combos) {
-  const std::size_t chosen = governingForStrength(combos);
-  const StrengthTexts& texts = kStrengthTexts[chosen];
+StrengthChecks strengthSection(DesignCase& dc, Platform& ui, const LoadCombinations& combos) {
+  StrengthChecks checked;
+  const StrengthChoice chosen = choiceByStress(dc, combos, governingForStrength(combos));
   const Single pointLoad = combos[5].Q;
-  const Single noPointLoad = 0.0;
-  dc.filestring.line(3, pointLoad == 0 ? texts.withoutPointLoad : texts.withPointLoad);
-  dc.filestring.line(3, texts.subHeading);
-  neili(dc, ui, combos[chosen].qx, combos[chosen].qy, noPointLoad, dc.marlolength, dc.latiaonum);
-  if (pointLoad == 0) return;  // exact: any point load at all is checked
+  justification(dc, chosen, pointLoad != 0);
+  check(dc, ui, combos, chosen.checked, checked);
+  if (pointLoad == 0) return checked;  // exact: any point load at all is checked
   dc.filestring.line(3, "<二>荷载组合六强度计算");
-  neili(dc, ui, combos[5].qx, combos[5].qy, pointLoad, dc.marlolength, dc.latiaonum);
+  check(dc, ui, combos, 5, checked);
+  return checked;
+}
+
+// The strength check by effective widths stops at the plates; the section
+// they leave must still carry the moments (GB 50018-2002 8.1.1), so every
+// verified combination is checked once more on it.
+void effectiveSectionStrength(DesignCase& dc, const LoadCombinations& combos, const StrengthChecks& checked) {
+  if (!checked.effectiveSectionFound || dc.code == DesignCode::None) return;
+  dc.filestring.line(3, "<有效截面强度验算>");
+  for (std::size_t k : checked.combinations) {
+    const DesignMoments m =
+        combinationMoments(dc, combos[k].qx, combos[k].qy, pointLoadOf(combos, k), dc.marlolength, dc.latiaonum);
+    const EffectiveSectionCheck c = effectiveSectionCheck(dc, m.mx * 1e6, m.my * 1e6);
+    writeEffectiveSectionCheck(dc, static_cast<int>(k) + 1, c);
+  }
 }
 
 }  // namespace veldrin

@@ -87,9 +87,10 @@ void writeReport(const FormState& form, DesignCase& dc, Platform& ui, std::strin
   dc.labout += "荷载组合计算完毕!" + std::string(14, ' ');
   step = "檩条强度计算";
   heading(dc, "三、檩条强度计算");
-  strengthSection(dc, ui, combos);
+  const StrengthChecks checked = strengthSection(dc, ui, combos);
   step = "有效截面特性计算";
   effectiveSection(dc);
+  effectiveSectionStrength(dc, combos, checked);
   step = "檩条稳定计算";
   heading(dc, "四、檩条稳定计算");
   stabilitySection(dc, combos);
@@ -110,6 +111,7 @@ bool runSteps(const FormState& form, DesignCase& dc, Platform& ui, std::string& 
   step = "截面特性计算";
   grossSection(dc);
   guardSection(dc);
+  dc.gross = {dc.area, dc.ix, dc.iy, dc.it, dc.iw};
   writeReport(form, dc, ui, step);
   return true;
 }

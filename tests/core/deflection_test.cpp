@@ -71,7 +71,7 @@ TEST(Deflection, DefaultCaseWritesEveryLineAndTheWindLiftsThePurlin) {
       "      线荷载标准值为:",
       "         qk=qD*a*cos(α)+μs*μz*qW*a=0.12*1.5*cos(3.43)-1.4*1*0.75*1.5=-1.4KN/m",
       "         f=5*qk*L^4/(384*E*Ix)=5*-1400*7200^4/(384*206000*10000000)=-23.79mm",
-      "         f/L=-23.79/7200=1/302.8<=1/150,挠度满足要求!",
+      "         f/L=-23.79/7200=1/302.7<=1/150,挠度满足要求!",  // 7200/23.78097 = 302.763
   };
   EXPECT_EQ(run(dc), expected);
 }
@@ -112,13 +112,54 @@ TEST(Deflection, RatioIsFlooredBeforeTheSelectedLimit) {
   EXPECT_EQ(run(at360, 0).at(9), "         f/L=29.99/7200=1/240>1/360,挠度不满足要求!(*************)");
 }
 
+// Uplift under wind alone (qk = −1 KN/m on a flat 7.2 m span): the ratio
+// is 7200/|f| floored to 0.1, never rounded up. Ix chosen by hand so that
+// 7200/|f| = 288.32 and 359.98 (f = −5·7.2⁴·10¹²/(79104000·Ix)).
+TEST(Deflection, UpliftRatioIsFlooredLikeGravity) {
+  struct Row {
+    double ix;
+    int limit;
+    const char* line;
+  };
+  const Row rows[] = {
+      {6802112.62, 1, "         f/L=-24.98/7200=1/288.3<=1/240,挠度满足要求!"},
+      {8492732.04, 2, "         f/L=-20.01/7200=1/359.9>1/360,挠度不满足要求!(*************)"},
+  };
+  for (const Row& row : rows) {
+    DesignCase dc = unitLoadCase(row.ix, row.limit);
+    dc.kdeadload = 0;
+    dc.kwindload = 1;
+    dc.windstyle = -1;
+    EXPECT_EQ(run(dc, 0).at(14), row.line) << row.ix;
+  }
+}
+
 TEST(Deflection, NetDownwardWindIsJudgedByItsSize) {
   DesignCase dc = defaultCase();
   dc.windstyle = 1.4;
   dc.deflectionLimit = 1;
   const std::vector<std::string> lines = run(dc);
-  EXPECT_EQ(lines.at(12), "         qk=qD*a*cos(α)+μs*μz*qW*a=0.12*1.5*cos(3.43)1.4*1*0.75*1.5=1.75KN/m");
+  EXPECT_EQ(lines.at(12), "         qk=qD*a*cos(α)+μs*μz*qW*a=0.12*1.5*cos(3.43)+1.4*1*0.75*1.5=1.75KN/m");
   EXPECT_EQ(lines.at(14), "         f/L=29.72/7200=1/242.2<=1/240,挠度满足要求!");
+}
+
+// The wind load line reads as the sum it is: "+" before a μs >= 0, the
+// number's own "-" otherwise.
+TEST(Deflection, WindLoadLineSignsTheShapeFactor) {
+  struct Row {
+    double windstyle;
+    const char* line;
+  };
+  const Row rows[] = {
+      {-1.4, "         qk=qD*a*cos(α)+μs*μz*qW*a=0.12*1.5*cos(3.43)-1.4*1*0.75*1.5=-1.4KN/m"},
+      {0, "         qk=qD*a*cos(α)+μs*μz*qW*a=0.12*1.5*cos(3.43)+0*1*0.75*1.5=0.17KN/m"},
+      {0.3, "         qk=qD*a*cos(α)+μs*μz*qW*a=0.12*1.5*cos(3.43)+0.3*1*0.75*1.5=0.51KN/m"},
+  };
+  for (const Row& row : rows) {
+    DesignCase dc = defaultCase();
+    dc.windstyle = row.windstyle;
+    EXPECT_EQ(run(dc).at(12), row.line) << row.windstyle;
+  }
 }
 
 TEST(Deflection, NoLoadMeansNoDeflectionAndPasses) {

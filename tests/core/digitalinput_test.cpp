@@ -56,6 +56,33 @@ TEST(DigitalInput, SecondGradeAndSagRods) {
   EXPECT_EQ(dc.latiaonum, 2);
 }
 
+// GBJ18-87's design strengths are those of GB 50018-2002 Table 4.2.1
+// (205/300, fv 120/175); CECS102:98 keeps 215/315 and 125/185. The yield
+// strength follows the grade alone.
+TEST(DigitalInput, StrengthsByGradeAndCode) {
+  struct Row {
+    int grade;
+    DesignCode code;
+    int fy;
+    double fv;
+    int fyk;
+  };
+  const Row rows[] = {
+      {0, DesignCode::Cecs102, 215, 125, 235}, {1, DesignCode::Cecs102, 315, 185, 345},
+      {0, DesignCode::Gbj18, 205, 120, 235},   {1, DesignCode::Gbj18, 300, 175, 345},
+  };
+  for (const Row& row : rows) {
+    FormState form = selectedDefaults();
+    form.combo1 = row.grade;
+    DesignCase dc;
+    dc.code = row.code;
+    digitalinput(form, dc);
+    EXPECT_EQ(dc.steelfy, row.fy) << row.grade;
+    EXPECT_EQ(static_cast<double>(dc.steelfv), row.fv) << row.grade;
+    EXPECT_EQ(dc.steelfyk, row.fyk) << row.grade;
+  }
+}
+
 TEST(DigitalInput, TheLastUnselectedListNamesTheMessage) {
   FormState form = startupForm("now");
   DesignCase dc;

@@ -18,7 +18,7 @@ using veldrin::testing::lines;
 
 namespace {
 
-// A lipped C 250×75×20×2.5 of Q235 (fy = 215).
+// A lipped C 250×75×20×2.5 of Q235 (fy = 215, fyk = 235).
 DesignCase section() {
   DesignCase dc;
   dc.h = 250;
@@ -26,6 +26,7 @@ DesignCase section() {
   dc.a = 20;
   dc.t = 2.5;
   dc.steelfy = 215;
+  dc.steelfyk = 235;
   return dc;
 }
 
@@ -55,7 +56,7 @@ TEST(EffectiveWidth, UniformlyCompressedUpperFlangeIsFullyEffective) {
   const std::vector<std::string> expected = {
       at(11, "截面边缘正应力比值β=σ7/σ8＝100/100=1"),
       at(11, "kσ=16/(sqrt((1+β)^2+0.112*(1-β)^2)+(1+β))＝4"),
-      at(11, "λp=b/(t*28.1*kσ^0.5*(235/fy)^0.5)＝0.51"),
+      at(11, "λp=b/(t*28.1*kσ^0.5*(235/fy)^0.5)＝0.533"),  // 75/(2.5·28.1·2) with fyk = 235
       at(11, "因为λp<=0.8,ρ=1.000"),
       at(11, "截面全部受压,be=ρ*bw=1*75=75"),
       at(15, "be11=2*be/(5-β)=2*75/(5-1)=37.5"),
@@ -70,13 +71,24 @@ TEST(EffectiveWidth, UniformlyCompressedUpperFlangeIsFullyEffective) {
   EXPECT_FALSE(dc.effectflag);
 }
 
+// λp's steel factor takes the yield strength: a Q345 flange (fy = 300 under
+// GBJ18-87, fyk = 345) of b = 75: 75/(2.5·28.1·2·√(235/345)) = 0.6468 (by hand).
+TEST(EffectiveWidth, SlendernessTakesTheYieldStrength) {
+  DesignCase dc = section();
+  dc.steelfy = 300;
+  dc.steelfyk = 345;
+  youxiaokuandu_code1(dc, 100, 100, dc.b, 1);
+  EXPECT_TRUE(contains(dc, at(11, "λp=b/(t*28.1*kσ^0.5*(235/fy)^0.5)＝0.646\r\n")));
+  EXPECT_TRUE(contains(dc, "并且σ7<σ8<fy=300MPa\r\n"));
+}
+
 TEST(EffectiveWidth, SlendernessBoundariesChooseTheReductionLine) {
   struct Case {
     double width;
     const char* rhoLine;
     bool reduced;
   };
-  // kσ = 4 and fy = 235 make λp = b / 140.5 for t = 2.5.
+  // kσ = 4 and fyk = 235 make λp = b / 140.5 for t = 2.5.
   const Case cases[] = {{112.4, "因为λp<=0.8,ρ=1.000", false},
                         {168.6, "因为0.8<λp<=1.2,ρ=1-0.9*(λp-0.8)=0.64", true},
                         {210.75, "因为1.2<λp,ρ=0.64-0.24*(λp-1.2)=0.568", true}};
@@ -110,14 +122,14 @@ TEST(EffectiveWidth, WebWithOneEndUnstressedIsPartlyCompressed) {
   ASSERT_EQ(got.size(), 7u);
   EXPECT_EQ(got[0], at(11, "截面边缘正应力比值β=σ4/σ7＝0/100=0"));
   EXPECT_EQ(got[1], at(11, "kσ=16/(sqrt((1+β)^2+0.112*(1-β)^2)+(1+β))＝7.787"));
-  EXPECT_EQ(got[2], at(11, "λp=b/(t*28.1*kσ^0.5*(235/fy)^0.5)＝1.219"));
-  EXPECT_EQ(got[3], at(11, "因为1.2<λp,ρ=0.64-0.24*(λp-1.2)=0.635"));
-  EXPECT_EQ(got[4], at(11, "截面部分受压,he=ρ*hc=0.635*250=158.75"));
+  EXPECT_EQ(got[2], at(11, "λp=b/(t*28.1*kσ^0.5*(235/fy)^0.5)＝1.275"));  // 250/(70.25·√7.787)
+  EXPECT_EQ(got[3], at(11, "因为1.2<λp,ρ=0.64-0.24*(λp-1.2)=0.622"));
+  EXPECT_EQ(got[4], at(11, "截面部分受压,he=ρ*hc=0.622*250=155.5"));
   // compression at 7: the 0.4 part lies toward 7, under the fixed labels
-  EXPECT_EQ(got[5], at(15, "he1=0.6*he+h-hc=0.6*158.75+250-250=63.5"));
-  EXPECT_EQ(got[6], at(15, "he2=0.4*he=0.4*158.75=95.25"));
-  EXPECT_EQ(dc.he1, 63.5);
-  EXPECT_EQ(dc.he2, 95.25);
+  EXPECT_EQ(got[5], at(15, "he1=0.6*he+h-hc=0.6*155.5+250-250=62.2"));
+  EXPECT_EQ(got[6], at(15, "he2=0.4*he=0.4*155.5=93.3"));
+  EXPECT_EQ(dc.he1, 62.2);
+  EXPECT_EQ(dc.he2, 93.3);
   EXPECT_TRUE(dc.effectflag);
 }
 
@@ -127,7 +139,7 @@ TEST(EffectiveWidth, WebInPureBendingUsesTheMendedCoefficient) {
   const std::vector<std::string> expected = {
       at(11, "截面边缘正应力比值β=σ4/σ7＝-100/100=-1"),
       at(11, "kσ=16/(sqrt((1+β)^2+0.112*(1-β)^2)+(1+β))＝23.904"),
-      at(11, "λp=b/(t*28.1*kσ^0.5*(235/fy)^0.5)＝0.696"),
+      at(11, "λp=b/(t*28.1*kσ^0.5*(235/fy)^0.5)＝0.727"),  // 250/(70.25·√23.904)
       at(11, "因为λp<=0.8,ρ=1.000"),
       at(11, "截面部分受压,he=ρ*hc=1*125=125"),
       at(15, "he1=0.6*he+h-hc=0.6*125+250-125=50"),
@@ -248,11 +260,11 @@ TEST(EffectiveWidthGuards, FlangeMoreCompressedAtItsFirstEndSplitsFromTheOtherEn
   DesignCase dc = section();
   ASSERT_NO_THROW(youxiaokuandu_code1(dc, 200, 40, dc.b, 1));  // β = 5: 2·be/(5−β) has no value
   EXPECT_TRUE(contains(dc, "＝1.317\r\n"));
-  EXPECT_TRUE(contains(dc, at(11, "截面全部受压,be=ρ*bw=0.919*75=68.92\r\n")));
-  EXPECT_TRUE(contains(dc, at(15, "be12=2*be/(5-1/β)=2*68.92/(5-1/5)=28.71\r\n")));
-  EXPECT_TRUE(contains(dc, at(15, "be11=be-be12=68.92-28.71=40.21\r\n")));
-  EXPECT_EQ(dc.be11, 40.21);
-  EXPECT_EQ(dc.be12, 28.71);
+  EXPECT_TRUE(contains(dc, at(11, "截面全部受压,be=ρ*bw=0.883*75=66.22\r\n")));  // λp = 0.930, ρ = 1 − 0.9·0.13
+  EXPECT_TRUE(contains(dc, at(15, "be12=2*be/(5-1/β)=2*66.22/(5-1/5)=27.59\r\n")));
+  EXPECT_TRUE(contains(dc, at(15, "be11=be-be12=66.22-27.59=38.63\r\n")));
+  EXPECT_EQ(dc.be11, 38.63);
+  EXPECT_EQ(dc.be12, 27.59);
 
   DesignCase mild = section();
   youxiaokuandu_code1(mild, 100, 50, mild.b, 1);  // β = 2 keeps the usual split

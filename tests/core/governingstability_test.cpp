@@ -16,10 +16,12 @@ DesignCase roundCase(int sheeting = 0) {
   dc.b = 75;
   dc.marlolength = 1;
   dc.steelfy = 235;
+  dc.steelfyk = 235;
   dc.area = 1000;
   dc.iy = 1e5;
   dc.ix = 9.76e6;
   dc.iw = 1e9;
+  dc.gross = {dc.area, dc.ix, dc.iy, dc.it, dc.iw};
   dc.sheetingRestrains = sheeting;
   return dc;
 }
@@ -120,6 +122,33 @@ TEST(StabilitySection, SheetingSkipsOneAndTwoWhateverFourAndFiveCarry) {
 
   DesignCase greyed = roundCase(2);  // counts as not ticked
   EXPECT_EQ(choiceLines(section(greyed, combos(8, 4, 2, 1))).at(1), "   <一>荷载组合一稳定计算");
+}
+
+// Three is always checked; its line states its load against four and five
+// truthfully: uplift, or at least the larger of four and five, keeps the old
+// text, a smaller downward load says so.
+TEST(StabilitySection, ThreesJustificationComparesWithFourAndFive) {
+  struct Row {
+    double qy3, qy4, qy5;
+    bool kept;
+  };
+  const Row rows[] = {
+      {-8, 16, 24, true},  // uplift
+      {6, 6, 5, true},     // equal to the larger
+      {6, 5, 6.5, false},  // five is larger
+      {6, 7, 2, false},    // four is larger
+      {0, 0, 0, true},     // no load either way
+  };
+  for (const Row& row : rows) {
+    DesignCase dc = roundCase(1);
+    LoadCombinations c = combos(8, 4, row.qy4, row.qy5);
+    c[2].qy = row.qy3;
+    c[2].qx = 0;
+    EXPECT_EQ(choiceLines(section(dc, c)).at(1),
+              row.kept ? "   [因为荷载组合三设计值大于等于荷载组合四、五设计值,因此选载组合三进行檩条稳定计算]"
+                       : "   [因为荷载组合三设计值小于荷载组合四、五设计值,仍选载组合三进行檩条稳定计算]")
+        << row.qy3 << " " << row.qy4 << " " << row.qy5;
+  }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "report/governing.h"
 #include "support/reportlines.h"
 #include "support/scriptedplatform.h"
+#include "support/strengthsection.h"
 
 namespace veldrin {
 namespace {
@@ -155,6 +156,47 @@ TEST(GoverningStrength, DefaultCaseChoosesThreeThenSix) {
       "           My=qx*L^2/8+Q*L/2*Sin(α)=0.04*7.2^2/8+1.4*7.2/2*sin(3.43)=0.56KN.m",
   };
   EXPECT_EQ(testing::reportLines(dc.filestring.str()), expected);
+}
+
+// The justification and sub-heading on strengthTestSection (Ix = 10^7, Iy =
+// 4·10^5, x0 = 20.45) over 2 m, CECS102:98. Largest corner stresses of one
+// to five worked out by hand (python, outside the program) from the floored
+// moments qy/2 and qx/2 KN.m.
+TEST(GoverningStrength, LargestCornerStressOverridesTheChoiceByLineLoad) {
+  struct Row {
+    std::vector<std::pair<double, double>> qxqy;  // one to five
+    std::vector<std::string> head;
+  };
+  const Row rows[] = {
+      // One by qy (12.06 MPa); two's steeper qx gives 141.37 MPa.
+      {{{0.1, 0.84}, {2.0, 0.8}, {0.3, -0.5}, {0.4, 0.7}, {0.5, 0.7}},
+       {"   因为荷载组合二截面最大应力141.37MPa大于按线荷载设计值选取的荷载组合一的12.06MPa,因此选取组合二进行强度计算",
+        "   <一>荷载组合二强度计算"}},
+      // Three by |qy| (39.2 MPa); four and five both give 120.4: the first of equals.
+      {{{0.1, 0.84}, {0.2, 0.8}, {0.3, -3}, {1.5, 2.9}, {1.5, 2.9}},
+       {"   因为荷载组合四截面最大应力120.4MPa大于按线荷载设计值选取的荷载组合三的39.2MPa,因此选取组合四进行强度计算",
+        "   <一>荷载组合四强度计算"}},
+      // Equal qx: the largest qy also has the largest stress, nothing changes.
+      {{{0.1, 0.84}, {0.1, 0.8}, {0.1, -0.5}, {0.1, 0.7}, {0.1, 0.7}},
+       {"   因为荷载组合一设计值大于等于组合二、三、四、五、六设计值,因此选取组合一进行强度计算",
+        "   <一>荷载组合一强度计算"}},
+  };
+  for (const Row& row : rows) {
+    DesignCase dc = testing::strengthTestSection();
+    dc.code = DesignCode::Cecs102;
+    dc.marlolength = 2;
+    LoadCombinations combos;
+    for (std::size_t k = 0; k < 5; ++k) {
+      combos[k].qx = row.qxqy[k].first;
+      combos[k].qy = row.qxqy[k].second;
+    }
+    testing::ScriptedPlatform ui;
+    const StrengthChecks checked = strengthSection(dc, ui, combos);
+    const std::vector<std::string> got = testing::reportLines(dc.filestring.str());
+    ASSERT_GE(got.size(), 2u);
+    EXPECT_EQ(std::vector<std::string>(got.begin(), got.begin() + 2), row.head);
+    EXPECT_EQ(checked.combinations.size(), 1u);
+  }
 }
 
 }  // namespace

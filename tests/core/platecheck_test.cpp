@@ -175,8 +175,10 @@ TEST(PlateCheck, OverstressedCompressedFlangePassingItsRatioGetsLinesOnly) {
   const std::vector<std::string> got = lines(dc);
   EXPECT_EQ(got[9], at(11, "计算板件容许宽厚比htf1=23.66>=实际宽厚比b/t=15但是σ8>fy=215MPa"));
   EXPECT_EQ(got[10], at(11, "上翼缘不满足工程要求!(************)"));
-  ASSERT_EQ(ui.messages.size(), 1u);  // the lower flange's, none for the upper
+  // the lower flange's and the reduced, overstressed web's; none for the upper
+  ASSERT_EQ(ui.messages.size(), 2u);
   EXPECT_EQ(ui.messages[0].text, "下翼缘3或4处应力大于设计强度，查看计算结果后请重新调整檩条数据!");
+  EXPECT_EQ(ui.messages[1].text, "腹板4或7处应力大于设计强度，查看计算结果后请重新调整檩条数据!");
 }
 
 TEST(PlateCheckGuards, ElementsWithoutCompressionAreTestedInTension) {
@@ -222,4 +224,57 @@ TEST(PlateCheckGuards, UnusableAnswersAndZeroStiffness) {
   ScriptedPlatform ui;
   EXPECT_THROW(neilicheck_code2(noIx, ui, 10e6, 0.2e6), veldrin::RunRefused);
   EXPECT_TRUE(ui.prompts.empty());
+}
+
+// GBJ18-87 (fy = 205) on strengthTestSection, b/t = 30, h/t = 100, web ratio
+// typed as 50. An element that needs an effective section and is also
+// stressed beyond fy fails on its own line. Numbers by hand: mx = ±17.2·10^6
+// gives σ = ±215 at every corner, ξ = 14 and htf = 100·√(14/215) = 25.51 < 30;
+// mx = 10^7, my = −2.4·10^6 gives σ7 = 247.7, σ8 = −202.3, σ4 = −2.3, so the
+// upper flange's σmax is σ7 (lip end not compressed), htf1 = 23.77.
+TEST(PlateCheck, ReducedElementAboveFyFailsOnItsOwnLine) {
+  struct Row {
+    double mx, my;
+    int fy;
+    std::vector<std::pair<std::string, std::string>> follows;  // a line, then the line after it
+    int webWarnings;
+  };
+  const std::string web = "腹板有效宽厚比小于实际宽厚比,应进行有效截面的计算";
+  const Row rows[] = {
+      {17.2e6, 0, 205,
+       {{"计算板件容许宽厚比htf1=25.51<=实际宽厚比b/t=30,需进行有效截面的的计算!",
+         "上翼缘最大压应力σ8>fy=205MPa,上翼缘不满足强度要求!(************)"},
+        {web, "腹板最大压应力>fy=205MPa,腹板不满足强度要求!(************)"}},
+       1},
+      {-17.2e6, 0, 205,
+       {{"计算板件容许宽厚比htf2=25.51<=实际宽厚比b/t=30,需进行有效截面的的计算!",
+         "下翼缘最大压应力σ3>fy=205MPa,下翼缘不满足强度要求!(************)"},
+        {web, "腹板最大压应力>fy=205MPa,腹板不满足强度要求!(************)"}},
+       1},  // the web, compressed at 4, is reduced and overstressed as well
+      {10e6, -2.4e6, 205,
+       {{"计算板件容许宽厚比htf1=23.77<=实际宽厚比b/t=30,需进行有效截面的的计算!",
+         "上翼缘最大压应力σ7>fy=205MPa,上翼缘不满足强度要求!(************)"},
+        {web, "腹板最大压应力>fy=205MPa,腹板不满足强度要求!(************)"}},
+       1},
+      {17.2e6, 0, 215, {}, 0},  // σ = fy exactly: the effective section alone
+  };
+  for (const Row& row : rows) {
+    DesignCase dc = section();
+    dc.steelfy = static_cast<std::int16_t>(row.fy);
+    ScriptedPlatform ui;
+    ui.answers = {"50"};
+    neilicheck_code2(dc, ui, row.mx, row.my);
+    const std::vector<std::string> got = lines(dc);
+    for (const auto& [line, next] : row.follows) {
+      const long i = indexOf(got, at(11, line));
+      ASSERT_GE(i, 0) << line;
+      ASSERT_LT(static_cast<std::size_t>(i + 1), got.size());
+      EXPECT_EQ(got[static_cast<std::size_t>(i + 1)], at(11, next)) << row.mx;
+    }
+    const auto webBoxes = std::count_if(ui.messages.begin(), ui.messages.end(), [](const auto& m) {
+      return m.text == "腹板4或7处应力大于设计强度，查看计算结果后请重新调整檩条数据!" && m.title == kWarningTitle;
+    });
+    if (row.follows.empty()) EXPECT_EQ(dc.filestring.str().find("不满足强度要求"), std::string::npos);
+    EXPECT_EQ(webBoxes, row.webWarnings) << row.mx;
+  }
 }

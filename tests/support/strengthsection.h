@@ -12,6 +12,7 @@ inline DesignCase strengthTestSection() {
   dc.a = 20;
   dc.t = 2.5;
   dc.steelfy = 215;
+  dc.steelfyk = 235;
   dc.ix = 1e7;
   dc.iy = 4e5;
   dc.centerx = 20.456;
