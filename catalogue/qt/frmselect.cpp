@@ -68,6 +68,10 @@ void FrmSelect::buildControls(const std::vector<CatalogueProblem>& problems) {
   gridsections_->verticalHeader()->hide();
   labproposal_ = new QLabel(toQ(proposalLine(search_)), this);
   labproposal_->setObjectName("labproposal");
+  labcatalogue_ = new QLabel(this);
+  labcatalogue_->setObjectName("labcatalogue");
+  labcatalogue_->setWordWrap(true);
+  labcatalogue_->setTextInteractionFlags(Qt::TextSelectableByMouse);  // the path can be copied
   labproblems_ = new QLabel(this);
   labproblems_->setObjectName("labproblems");
   labproblems_->setWordWrap(true);
@@ -84,11 +88,14 @@ void FrmSelect::buildControls(const std::vector<CatalogueProblem>& problems) {
   connect(cmdcancel_, &QPushButton::clicked, this, &QDialog::reject);
   connect(gridsections_, &QTableWidget::itemSelectionChanged, this, [this] { selectionChanged(); });
   auto* column = new QVBoxLayout(this);
-  for (QWidget* w : std::initializer_list<QWidget*>{caption, gridsections_, labproposal_, labproblems_, buttons}) {
+  for (QWidget* w : std::initializer_list<QWidget*>{caption, gridsections_, labproposal_, labcatalogue_, labproblems_,
+                                                          buttons}) {
     column->addWidget(w);
   }
   resize(900, 600);
 }
+
+void FrmSelect::setCatalogueNote(const QString& note) { labcatalogue_->setText(note); }
 
 void FrmSelect::fillTable() {
   gridsections_->setSortingEnabled(false);  // rows stay where they are put while filling
@@ -147,6 +154,11 @@ void FrmSelect::cmdadoptClick() {
   if (!trial || trial->status == TrialStatus::Refused) return;
   adopt_(trial->section);
   accept();
+}
+
+QString catalogueNote(std::size_t builtin, std::size_t user, const QString& userPath, bool userFound) {
+  const QString found = userFound ? QString("%1个截面").arg(user) : QString("未找到");
+  return QString("截面库: 内置%1个截面; 用户截面库 %2: %3").arg(builtin).arg(userPath, found);
 }
 
 QString userCataloguePath() {

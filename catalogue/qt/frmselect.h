@@ -22,6 +22,9 @@ class FrmSelect : public QDialog {
   FrmSelect(LightestSearch search, const std::vector<CatalogueProblem>& problems, Adopt adopt,
             QWidget* parent = nullptr);
 
+  // Where the sections came from, under the table (which user list, how many rows).
+  void setCatalogueNote(const QString& note);
+
   enum Column { kSection, kMass, kGoverning, kUtilisation, kVerdict, kColumns };
 
  private:
@@ -38,6 +41,7 @@ class FrmSelect : public QDialog {
   QTableWidget* gridsections_ = nullptr;
   QLabel* labproposal_ = nullptr;
   QLabel* labproblems_ = nullptr;
+  QLabel* labcatalogue_ = nullptr;
   QPushButton* cmdadopt_ = nullptr;
   QPushButton* cmdcancel_ = nullptr;
 };
@@ -45,5 +49,8 @@ class FrmSelect : public QDialog {
 // Where the user's own section list is looked for: sections.csv in the
 // program's configuration folder.
 QString userCataloguePath();
+
+// "截面库: 内置29个截面; 用户截面库 PATH: 2个截面" (or "未找到").
+QString catalogueNote(std::size_t builtin, std::size_t user, const QString& userPath, bool userFound);
 
 }  // namespace veldrin

@@ -1,6 +1,7 @@
 // The command "截面选型": the whole calculation of the window's case for every
 // catalogue section, the dialog with the result, and the chosen section
 // written into h, b, a and t.
+#include <QFileInfo>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -29,10 +30,14 @@ void FrmMain::codeChanged() {
 void FrmMain::cmdselectClick() {
   try {
     Catalogue catalogue = builtinCatalogue();
-    addUserCatalogue(catalogue, userCataloguePath().toStdString());
+    const std::size_t builtin = catalogue.sections.size();
+    const QString userPath = userCataloguePath();
+    addUserCatalogue(catalogue, userPath.toStdString());
+    const std::size_t user = catalogue.sections.size() - builtin;
     LightestSearch search = searchLightest(formState(), catalogue.sections);
     auto* dialog = new FrmSelect(std::move(search), catalogue.problems,
                                  [this](const CatalogueSection& s) { adoptSection(s); }, this);
+    dialog->setCatalogueNote(catalogueNote(builtin, user, userPath, QFileInfo::exists(userPath)));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
   } catch (const RunRefused& refused) {

@@ -1,7 +1,10 @@
 // The command "截面选型" of the main window and its dialog.
 #include "catalogue/qt/frmselect.h"
 
+#include <QDir>
+#include <QFile>
 #include <QHeaderView>
+#include <QStandardPaths>
 #include <QTableWidget>
 
 #include "frmmain_fixture.h"
@@ -91,6 +94,32 @@ TEST_F(FrmMainTest, SelectionWithAListUnselectedShowsTheRunsMessageAndNoDialog) 
   EXPECT_EQ(toolkit.messages[0].text, "请输入拉条数量!");
   EXPECT_EQ(toolkit.messages[0].title, "输入数据不完整");
   EXPECT_EQ(window->findChild<FrmSelect*>("frmselect"), nullptr);
+}
+
+// The user's list from the configuration folder: its rows are added, its bad
+// row is shown with its line, and the dialog says where the list was read.
+TEST_F(FrmMainTest, SelectionAddsTheUsersListAndShowsItsBadRows) {
+  QStandardPaths::setTestModeEnabled(true);
+  const QString path = userCataloguePath();
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("name,h,b,a,t\nC230×75×20×2.3,230,75,20,2.3\nC230 bad,230,75\n");
+  file.close();
+  selectLists(0, 0, 0);
+  button("cmdselect")->click();
+  QFile::remove(path);
+  auto* dialog = window->findChild<FrmSelect*>("frmselect");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(dialog->isVisible());
+  auto* grid = dialog->findChild<QTableWidget*>("gridsections");
+  ASSERT_EQ(grid->rowCount(), 29 + 1);
+  EXPECT_EQ(grid->item(29, FrmSelect::kSection)->text(), "C230×75×20×2.3");
+  EXPECT_EQ(dialog->findChild<QLabel*>("labproblems")->text(), path + " 第3行: 应有5项(名称,h,b,a,t)，实有3项，该行未采用");
+  EXPECT_EQ(dialog->findChild<QLabel*>("labcatalogue")->text(), "截面库: 内置29个截面; 用户截面库 " + path + ": 1个截面");
+  QTest::mouseClick(dialog->findChild<QPushButton*>("cmdcancel"), Qt::LeftButton);
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_TRUE(toolkit.messages.empty());
 }
 
 }  // namespace veldrin
