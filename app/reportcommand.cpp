@@ -1,14 +1,16 @@
 #include "app/reportcommand.h"
 
-#include "app/lightestcommand.h"
-
-#include <cstdio>
+#include <algorithm>
+#include <cctype>
 #include <ctime>
 #include <fstream>
 #include <iostream>
 #include <optional>
 #include <sstream>
+#include <stdexcept>
 
+#include "app/lightestcommand.h"
+#include "app/outputfile.h"
 #include "casefile/casefile.h"
 #include "input/numberrules.h"
 #include "report/run.h"
@@ -27,10 +29,16 @@ const char* const kUsage =
     "sheeting clear), runs the calculation and writes the report (UTF-8, CR LF\n"
     "line ends) to standard output, or to FILE with -o.\n"
     "\n"
+    "A FILE ending in .pdf is written as an A4 PDF document, one ending in .rtf\n"
+    "as a rich-text document; both carry the section figure at their head. Any\n"
+    "other name gets the plain text. FILE is replaced whole or not at all; an\n"
+    "existing FILE that is not a regular file (a device, a folder) is refused.\n"
+    "\n"
     "  --web-ratio R  answers the web-ratio dialog of GBJ18-87 (the effective\n"
     "                 width-to-thickness ratio of the web); given several times,\n"
     "                 the answers are used in order and the last one repeats\n"
-    "  -o FILE        writes the report to FILE instead of standard output\n"
+    "  -o FILE        writes the report to FILE (.txt, .rtf, .pdf) instead of\n"
+    "                 standard output\n"
     "  --lightest     instead of the report, runs the whole calculation of the\n"
     "                 case (every check) for each section of the built-in\n"
     "                 catalogue and prints a table: section, kg/m, governing\n"
@@ -47,9 +55,11 @@ const char* const kUsage =
     "\n"
     "Message boxes are written to standard error as \"title: text\".\n"
     "Exit status: 0 report written; 2 the run stopped on its input (incomplete\n"
-    "selections, refused file, refused values, unanswered web-ratio dialog);\n"
-    "1 a file could not be read or written. With --lightest: 0 a section passes,\n"
-    "3 none does, 2 the case cannot be searched (GBJ18-87, incomplete selections).\n";
+    "selections, refused file, refused values, unanswered web-ratio dialog, a\n"
+    "document kind this build cannot write); 1 a file could not be read or\n"
+    "written, or standard output could not be written. With --lightest: 0 a section\n"
+    "passes, 3 none does, 2 the case cannot be searched (GBJ18-87, incomplete\n"
+    "selections).\n";
 
 struct Arguments {
   std::string caseFile;
@@ -120,25 +130,15 @@ std::optional<std::string> readWholeFile(const std::string& path) {
   return content.str();
 }
 
-// Written beside the target and renamed into place: a failure never leaves
-// a half-written report.
-bool writeFileAtomically(const std::string& path, const std::string& bytes) {
-  const std::string temporary = path + ".tmp-veldrin";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      std::remove(temporary.c_str());
-      return false;
-    }
-  }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-    std::remove(temporary.c_str());
-    return false;
-  }
-  return true;
+bool endsWith(std::string name, const std::string& suffix) {
+  std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+  return name.size() >= suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+DocumentKind kindOf(const std::optional<std::string>& output) {
+  if (output && endsWith(*output, ".pdf")) return DocumentKind::Pdf;
+  if (output && endsWith(*output, ".rtf")) return DocumentKind::Rtf;
+  return DocumentKind::Text;
 }
 
 std::string currentDateTime() {
@@ -148,34 +148,83 @@ std::string currentDateTime() {
   return buf;
 }
 
-int writeReport(const Arguments& args, const std::string& report, std::ostream& out, std::ostream& err) {
-  if (!args.output) {
-    out << report;
-    out.flush();
-    return out ? kExitReport : kExitIo;
+// The section the figure dialog would draw: h, b, a, t read from the
+// window's boxes as the dialog reads them.
+SectionDims figureSection(const FormState& form) {
+  return {leadingNumber(form.field(4)), leadingNumber(form.field(5)), leadingNumber(form.field(6)),
+          leadingNumber(form.field(7))};
+}
+
+// The bytes of the output: the text itself, or the document made from it.
+std::optional<std::string> outputBytes(const Arguments& args, const std::string& report, const FormState& form,
+                                       const DocumentMaker& documents, std::ostream& err) {
+  const DocumentKind kind = kindOf(args.output);
+  if (kind == DocumentKind::Text) return report;
+  try {
+    return documents({kind, report, form.field(1), figureSection(form)});
+  } catch (const std::exception& failed) {
+    err << "veldrin-report: cannot make the document \"" << *args.output << "\": " << failed.what() << "\n";
+    return std::nullopt;
   }
-  if (writeFileAtomically(*args.output, report)) return kExitReport;
-  err << "veldrin-report: cannot write \"" << *args.output << "\"\n";
+}
+
+int writeReport(const Arguments& args, const std::string& bytes, std::ostream& out, std::ostream& err) {
+  if (!args.output) {
+    const std::string reason = writeStream(out, bytes);
+    if (reason.empty()) return kExitReport;
+    err << "veldrin-report: cannot write the report to standard output: " << reason << "\n";
+    return kExitIo;
+  }
+  const std::string reason = writeFileWhole(*args.output, bytes);
+  if (reason.empty()) return kExitReport;
+  err << "veldrin-report: cannot write \"" << *args.output << "\": " << reason << "\n";
   return kExitIo;
+}
+
+// A build without the desktop libraries cannot make RTF or PDF: said before
+// anything is run.
+bool canWrite(const Arguments& args, const DocumentMaker& documents, std::ostream& err) {
+  if (kindOf(args.output) == DocumentKind::Text || documents) return true;
+  err << "veldrin-report: \"" << *args.output
+      << "\": this build of veldrin-report has no Qt and writes plain text only; RTF and PDF documents need the "
+         "build with the desktop program (-DVELDRIN_GUI=ON)\n";
+  return false;
+}
+
+std::optional<std::string> readCase(const std::string& path, std::ostream& err) {
+  std::string reason = unreadableCaseReason(path);
+  std::optional<std::string> bytes;
+  if (reason.empty()) bytes = readWholeFile(path);
+  if (bytes) return bytes;
+  err << "veldrin-report: cannot read \"" << path << "\"" << (reason.empty() ? "" : ": " + reason) << "\n";
+  return std::nullopt;
+}
+
+// --lightest: the table instead of the report; exit 0 or 3 by the search.
+int runLightest(const Arguments& args, const FormState& form, std::ostream& out, std::ostream& err) {
+  if (kindOf(args.output) != DocumentKind::Text) {
+    err << "veldrin-report: --lightest writes its table as plain text, not \"" << *args.output << "\"\n";
+    return kExitInput;
+  }
+  const LightestOutput lightest = lightestCommand(form, args.catalogue, false, err);
+  if (lightest.exitCode != kExitReport && lightest.exitCode != kExitNonePasses) return lightest.exitCode;
+  const int written = writeReport(args, lightest.text, out, err);
+  return written == kExitReport ? lightest.exitCode : written;
 }
 
 }  // namespace
 
-int runReportCommand(const std::vector<std::string>& argList, std::ostream& out, std::ostream& err) {
+int runReportCommand(const std::vector<std::string>& argList, std::ostream& out, std::ostream& err,
+                     const DocumentMaker& documents) {
   const std::optional<Arguments> args = parseArguments(argList, err);
   if (!args) {
     err << kUsage;
     return kExitInput;
   }
-  if (args->help) {
-    out << kUsage;
-    return kExitReport;
-  }
-  const std::optional<std::string> bytes = readWholeFile(args->caseFile);
-  if (!bytes) {
-    err << "veldrin-report: cannot read \"" << args->caseFile << "\"\n";
-    return kExitIo;
-  }
+  if (args->help) return writeReport(Arguments{}, kUsage, out, err);
+  if (!canWrite(*args, documents, err)) return kExitInput;
+  const std::optional<std::string> bytes = readCase(args->caseFile, err);
+  if (!bytes) return kExitIo;
   FormState form = startupForm(currentDateTime());
   DesignCase dc;
   try {
@@ -184,16 +233,13 @@ int runReportCommand(const std::vector<std::string>& argList, std::ostream& out,
     err << "打开文件: " << args->caseFile << ": " << refused.what() << "\n";
     return kExitInput;
   }
-  if (args->lightest) {
-    const LightestOutput lightest = lightestCommand(form, args->catalogue, false, err);
-    if (lightest.exitCode != kExitReport && lightest.exitCode != kExitNonePasses) return lightest.exitCode;
-    const int written = writeReport(*args, lightest.text, out, err);
-    return written == kExitReport ? lightest.exitCode : written;
-  }
+  if (args->lightest) return runLightest(*args, form, out, err);
   CommandLinePlatform platform(args->webRatios, err);
   const RunOutcome outcome = cmdshow_Click(form, dc, platform);
   if (!outcome.completed) return kExitInput;
-  return writeReport(*args, outcome.report, out, err);
+  const std::optional<std::string> document = outputBytes(*args, outcome.report, form, documents, err);
+  if (!document) return kExitIo;
+  return writeReport(*args, *document, out, err);
 }
 
 }  // namespace veldrin

@@ -4,12 +4,14 @@
 
 #include "input/qt/frmmain.h"
 #include "input/qt/songfont.h"
+#include "toolkit/qt/qtlanguage.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   // QApplication takes the user's locale on Unix; the number rules and the
   // report's number text always use "." as the decimal point.
   std::setlocale(LC_NUMERIC, "C");
+  veldrin::installQtChinese();  // without it Qt's dialogs stay in English
   QApplication::setFont(veldrin::songFont(10.5));
   veldrin::FrmMain window;
   window.show();

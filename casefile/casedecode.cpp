@@ -9,6 +9,7 @@
 #include "casefile/casefile.h"
 #include "casefile/caselayout.h"
 #include "casefile/textcodec.h"
+#include "basetypes/numbertext.h"
 #include "input/numberrules.h"
 
 namespace veldrin {
@@ -72,16 +73,16 @@ std::vector<std::string> splitItems(std::string_view line, int lineNo) {
   }
 }
 
-// Lines end in LF, with or without CR before it; the last line may lack it.
+// Lines end in CR LF, LF or a lone CR (files from old Mac editors); the last
+// line may lack its end.
 std::vector<std::string_view> splitLines(std::string_view text) {
   std::vector<std::string_view> lines;
   while (!text.empty()) {
-    const std::size_t lf = text.find('\n');
-    std::string_view line = text.substr(0, lf);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.push_back(line);
-    if (lf == std::string_view::npos) break;
-    text.remove_prefix(lf + 1);
+    const std::size_t end = text.find_first_of("\r\n");
+    lines.push_back(text.substr(0, end));
+    if (end == std::string_view::npos) break;
+    const bool crLf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+    text.remove_prefix(end + (crLf ? 2 : 1));
   }
   return lines;
 }
@@ -107,16 +108,23 @@ class LineItems {
   double number(int item) const {
     if (!isNumeric(text(item))) refuse(itemPlace(line_, item) + "不是数字");
     const double v = leadingNumber(text(item));
-    if (!std::isfinite(v)) refuse(itemPlace(line_, item) + "超出可计算的数值范围");
+    // The box shows the value with 15 digits, and the run reads that text
+    // again: a value whose shown text overflows (1.7976931348623157E308
+    // shows as 1.79769313486232E+308) is refused here, by its item.
+    if (!std::isfinite(v) || !std::isfinite(leadingNumber(numText(v)))) tooLarge(item);
     return v;
   }
   Single single(int item) const {
     const Single v = number(item);
-    if (!std::isfinite(static_cast<double>(v))) refuse(itemPlace(line_, item) + "超出可计算的数值范围");
+    if (!std::isfinite(static_cast<double>(v)) || !std::isfinite(static_cast<double>(Single(leadingNumber(numText(v)))))) {
+      tooLarge(item);
+    }
     return v;
   }
 
  private:
+  [[noreturn]] void tooLarge(int item) const { refuse(itemPlace(line_, item) + "超出可计算的数值范围"); }
+
   int line_;
   std::vector<std::string> items_;
 };
@@ -131,7 +139,15 @@ std::string utf8Text(const std::string& bytes) {
   return std::move(*text.text);
 }
 
+// A blank line among the first three is named as such, before extra lines
+// after the third are counted: a file with a blank first line has the right
+// three lines, only one line too late.
 void checkLineCount(const std::vector<std::string_view>& lines) {
+  for (std::size_t n = 0; n < std::min<std::size_t>(lines.size(), 3); ++n) {
+    if (!trimmed(lines[n]).empty()) continue;
+    refuse(lineName(static_cast<int>(n) + 1) + "是空行，应有" + std::to_string(kItemsPerLine.at(n)) + "项" +
+           (n == 0 && lines.size() > 3 ? "(文件开头多了一个空行)" : ""));
+  }
   for (std::size_t n = lines.size(); n < 3; ++n) refuse("文件不完整：缺少" + lineName(static_cast<int>(n) + 1));
   for (std::size_t n = 3; n < lines.size(); ++n) {
     if (!trimmed(lines[n]).empty()) refuse(lineName(static_cast<int>(n) + 1) + "多余：文件只应有三行");

@@ -7,7 +7,10 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include "documents/reportdocument.h"
+#include "documents/reportfont.h"
 #include "results/frmouttexts.h"
+#include "toolkit/qt/guardedcommand.h"
 
 namespace veldrin {
 
@@ -18,22 +21,12 @@ FrmOut* theWindow = nullptr;
 // The window is laid out in twips, 15 to a pixel on a 96-per-inch screen.
 constexpr int px(int twips) { return (twips + 7) / 15; }
 
-constexpr int clientWidth = 11910, clientHeight = 9690;
+constexpr int clientWidth = 13580, clientHeight = 9690;  // room for the PDF button after Exit
 constexpr int stripHeight = 615;
-constexpr int buttonTop = 120, buttonWidth = 975, buttonHeight = 495;
-constexpr int boxTop = 720, boxWidth = 11895;
+constexpr int buttonTop = 120, buttonWidth = 975, buttonHeight = 495, pdfButtonWidth = 1215;
+constexpr int boxTop = 720, boxRightGap = 15;  // the boxes span the window
 constexpr int firstBoxGap = 45, otherBoxGap = 75;  // box 1 is 8925 high, boxes 2 to 4 are 8895
 constexpr int listLeft = 8760, listTop = 600, listWidth = 975;
-
-QFont reportFont() {
-  // Latin letters half as wide as Chinese ones keep the report's columns aligned.
-  QFont font;
-  font.setFamilies({"NSimSun", "SimSun", "AR PL UMing CN", "Noto Sans Mono CJK SC", "WenQuanYi Zen Hei Mono",
-                    "Droid Sans Fallback"});
-  font.setStyleHint(QFont::TypeWriter);
-  font.setPointSize(10);
-  return font;
-}
 
 }  // namespace
 
@@ -78,14 +71,22 @@ void FrmOut::buildStrip() {
   strip_->setObjectName("Toolbar1");
   strip_->setFrameShape(QFrame::Panel);
   strip_->setFrameShadow(QFrame::Raised);
-  connect(addButton("Cmdnew", frmouttext::captionNew, 240), &QPushButton::clicked, this, &FrmOut::newDocument);
-  connect(addButton("Cmdopen", frmouttext::captionOpen, 1940), &QPushButton::clicked, this, &FrmOut::openDocument);
-  connect(addButton("Cmdsave", frmouttext::captionSave, 3640), &QPushButton::clicked, this, &FrmOut::saveDocument);
-  connect(addButton("Cmdprint", frmouttext::captionPrint, 5340), &QPushButton::clicked, this, &FrmOut::printDocument);
-  connect(addButton("cmdclose", frmouttext::captionClose, 7040), &QPushButton::clicked, this, &FrmOut::closeDocument);
+  onClick(addButton("Cmdnew", frmouttext::captionNew, 240), &FrmOut::newDocument);
+  onClick(addButton("Cmdopen", frmouttext::captionOpen, 1940), &FrmOut::openDocument);
+  onClick(addButton("Cmdsave", frmouttext::captionSave, 3640), &FrmOut::saveDocument);
+  onClick(addButton("Cmdprint", frmouttext::captionPrint, 5340), &FrmOut::printDocument);
+  onClick(addButton("cmdclose", frmouttext::captionClose, 7040), &FrmOut::closeDocument);
   windowsButton_ = addButton("cmdwindows", frmouttext::captionWindows, 8760);
   windowsButton_->installEventFilter(this);  // the list opens on mouse-down, not on click
   connect(addButton("cmdexit", frmouttext::captionExit, 10440), &QPushButton::clicked, this, &QWidget::close);
+  QPushButton* pdf = addButton("Cmdpdf", frmouttext::captionPdf, 12140);
+  pdf->resize(px(pdfButtonWidth), pdf->height());
+  onClick(pdf, &FrmOut::exportPdf);
+}
+
+// No exception leaves a command: it would end the program and lose the documents.
+void FrmOut::onClick(QPushButton* button, void (FrmOut::*command)()) {
+  connect(button, &QPushButton::clicked, this, guarded([this, command] { (this->*command)(); }));
 }
 
 QPushButton* FrmOut::addButton(const char* name, const char* caption, int leftTwips) {
@@ -109,11 +110,10 @@ void FrmOut::resizeEvent(QResizeEvent* event) {
 
 // The strip and the boxes follow the window's size; buttons and list keep their places.
 void FrmOut::placeWidgets() {
-  const int extraWidth = width() - px(clientWidth);
   strip_->setGeometry(0, 0, width(), px(stripHeight));
   for (int n = 1; n <= maxDocuments; ++n) {
     const int gap = px(n == 1 ? firstBoxGap : otherBoxGap);
-    box(n)->setGeometry(0, px(boxTop), px(boxWidth) + extraWidth, std::max(height() - px(boxTop) - gap, 0));
+    box(n)->setGeometry(0, px(boxTop), width() - px(boxRightGap), std::max(height() - px(boxTop) - gap, 0));
   }
   list_->setGeometry(px(listLeft), px(listTop), px(listWidth), list_->sizeHint().height());
 }
@@ -121,20 +121,12 @@ void FrmOut::placeWidgets() {
 void FrmOut::showReport(const QString& report) {
   // Placed as plain text: the box's own plain-text setter would give the new
   // text the format of a picture standing at the caret.
-  placeContent(*box(1)->document(), plainContent(report));
-  if (!figure_.isNull()) putFigureAtHead();
+  placeReport(*box(1)->document(), reportContent(report, figure_));
   figure_ = QImage();  // only the first report of this window's life carries it
   box(1)->moveCursor(QTextCursor::Start);
   show();
   raise();
   activateWindow();
-}
-
-// The figure stands in a paragraph of its own above the report's first line.
-void FrmOut::putFigureAtHead() {
-  QTextCursor cursor(box(1)->document());
-  insertPicture(cursor, {figure_, QSizeF()});
-  cursor.insertBlock();
 }
 
 int FrmOut::displayedBox() const {

@@ -6,7 +6,7 @@
 #include <array>
 #include <optional>
 
-#include "results/richcontent.h"
+#include "documents/richcontent.h"
 #include "toolkit/qt/windowtoolkit.h"
 
 class QComboBox;
@@ -52,6 +52,7 @@ class FrmOut : public QWidget {
  private:
   void buildStrip();
   QPushButton* addButton(const char* name, const char* caption, int leftTwips);
+  void onClick(QPushButton* button, void (FrmOut::*command)());
   void buildBoxes();
   void buildList();
   void placeWidgets();
@@ -60,6 +61,7 @@ class FrmOut : public QWidget {
   void newDocument();
   void openDocument();
   void saveDocument();
+  void exportPdf();
   void printDocument();
   void closeDocument();
   void showList();
@@ -71,7 +73,6 @@ class FrmOut : public QWidget {
   QString titleOf(int n) const;
   QTextEdit* box(int n) const { return boxes_[static_cast<std::size_t>(n - 1)]; }
   QTextEdit* activeBox() const;
-  void putFigureAtHead();
   QString proposedFileName() const;
   bool writeDocumentFile(const QString& path, const QByteArray& bytes);
   std::optional<RichContent> readDocumentFile(const QString& path);
@@ -83,6 +84,7 @@ class FrmOut : public QWidget {
   int doccount_ = 0;
   QImage figure_;             // kept at load for the head of the first report
   FileDialogRequest dialog_;  // the one file dialog that Open and Save share
+  FileDialogRequest pdfDialog_;
 };
 
 }  // namespace veldrin

@@ -1,16 +1,18 @@
 // The result window's file and printer commands: Save, Open and Print.
 #include <QFile>
-#include <QSaveFile>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 
+#include "documents/pdfdocument.h"
+#include "documents/reportdocument.h"
 #include "input/formstate.h"
 #include "results/frmout.h"
 #include "results/frmouttexts.h"
-#include "results/rtfreader.h"
-#include "results/rtfwriter.h"
+#include "documents/rtfreader.h"
+#include "documents/rtfwriter.h"
+#include "toolkit/qt/savetarget.h"
 
 namespace veldrin {
 
@@ -35,28 +37,41 @@ QString FrmOut::proposedFileName() const {
   return QString::fromStdString(veldrin::proposedFileName(host_.projectName().toStdString()));
 }
 
+// The format follows the name's extension (.rtf, .txt), which follows the
+// chosen filter when the name has none of its own.
 void FrmOut::saveDocument() {
   if (doccount_ == 0) return;  // no open document: nothing to save
   dialog_.filter = QString::fromUtf8(frmouttext::saveFilter);
   dialog_.fileName = proposedFileName();
-  const std::optional<FileChoice> choice = WindowToolkit::current().saveFile(this, dialog_);
-  if (!choice) return;
-  dialog_.fileName = choice->path;
-  const bool rich = choice->filterIndex == richTextFilter;
-  // Set after the dialog has closed, so it serves the next Save.
-  dialog_.defaultExtension = rich ? "rtf" : "txt";
+  const std::optional<FileChoice> target = chooseSaveTarget(this, dialog_);
+  if (!target) return;
+  const bool rich = target->filterIndex == richTextFilter;
   const RichContent content = contentOf(*activeBox()->document());
-  if (!writeDocumentFile(choice->path, rich ? writeRtf(content) : plainTextFile(content))) return;
-  setWindowTitle(QString::fromUtf8(frmouttext::titlePrefix) + choice->path);
+  if (!writeDocumentFile(target->path, rich ? writeRtf(content) : plainTextFile(content))) return;
+  setWindowTitle(QString::fromUtf8(frmouttext::titlePrefix) + target->path);
+}
+
+// The displayed document on A4 pages, the project name in the footer.
+void FrmOut::exportPdf() {
+  if (doccount_ == 0) return;
+  pdfDialog_.filter = QString::fromUtf8(frmouttext::pdfFilter);
+  pdfDialog_.fileName = proposedFileName();
+  const std::optional<FileChoice> target = chooseSaveTarget(this, pdfDialog_);
+  if (!target) return;
+  const QByteArray pdf = pdfFile(contentOf(*activeBox()->document()), host_.projectName());
+  if (pdf.isEmpty()) {
+    showFileError("导出PDF失败", "无法生成PDF文件 ", target->path, QString());
+    return;
+  }
+  writeDocumentFile(target->path, pdf);
 }
 
 // Written beside the target and renamed into place: a failed write leaves
 // the old file as it was and no half-written one.
 bool FrmOut::writeDocumentFile(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-  if (!written) showFileError("保存失败", "无法保存文件 ", path, file.errorString());
-  return written;
+  const QString reason = writeWhole(path, bytes);
+  if (!reason.isEmpty()) showFileError("保存失败", "无法保存文件 ", path, reason);
+  return reason.isEmpty();
 }
 
 void FrmOut::openDocument() {
@@ -65,13 +80,13 @@ void FrmOut::openDocument() {
     return;
   }
   dialog_.filter = QString::fromUtf8(frmouttext::openFilter);
-  const std::optional<FileChoice> choice = WindowToolkit::current().openFile(this, dialog_);
+  const std::optional<FileChoice> choice = chooseOpenFile(this, dialog_);
   if (!choice) return;
   dialog_.fileName = choice->path;
   const std::optional<RichContent> content = readDocumentFile(choice->path);
   if (!content) return;
   QTextEdit* opened = box(openNextDocument());
-  placeContent(*opened->document(), *content);
+  placeReport(*opened->document(), *content);
   opened->moveCursor(QTextCursor::Start);
   setWindowTitle(QString::fromUtf8(frmouttext::titlePrefix) + choice->path);
 }

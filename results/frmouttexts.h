@@ -12,6 +12,7 @@ inline constexpr char untitledStem[] = "untitled";  // + the document number
 inline constexpr char limitMessage[] = "打开文档数目超过4个,请关闭部分文档再打开新文档!";
 inline constexpr char saveFilter[] = "RTF格式文档|*.rtf|文本文档|*.txt";
 inline constexpr char openFilter[] = "rtf格式文档|*.rtf|TXT文档|*.txt";
+inline constexpr char pdfFilter[] = "PDF文档|*.pdf";
 
 // Captions of the seven command buttons, in their order along the strip.
 inline constexpr char captionNew[] = "新建(&N)";
@@ -21,5 +22,6 @@ inline constexpr char captionPrint[] = "打印(&P)";
 inline constexpr char captionClose[] = "关闭(&C)";
 inline constexpr char captionWindows[] = "窗口(&W)";
 inline constexpr char captionExit[] = "退出(&X)";
+inline constexpr char captionPdf[] = "导出PDF(&E)";  // after Exit, at the strip's end
 
 }  // namespace veldrin::frmouttext

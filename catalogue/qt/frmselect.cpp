@@ -10,6 +10,7 @@
 
 #include "catalogue/lightesttext.h"
 #include "catalogue/sectionmass.h"
+#include "toolkit/qt/guardedcommand.h"
 
 namespace veldrin {
 
@@ -84,7 +85,7 @@ void FrmSelect::buildControls(const std::vector<CatalogueProblem>& problems) {
   cmdadopt_->setObjectName("cmdadopt");
   cmdcancel_ = buttons->addButton("取消", QDialogButtonBox::RejectRole);
   cmdcancel_->setObjectName("cmdcancel");
-  connect(cmdadopt_, &QPushButton::clicked, this, [this] { cmdadoptClick(); });
+  connect(cmdadopt_, &QPushButton::clicked, this, guarded([this] { cmdadoptClick(); }));
   connect(cmdcancel_, &QPushButton::clicked, this, &QDialog::reject);
   connect(gridsections_, &QTableWidget::itemSelectionChanged, this, [this] { selectionChanged(); });
   auto* column = new QVBoxLayout(this);

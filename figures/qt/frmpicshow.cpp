@@ -11,8 +11,10 @@
 #include <QVBoxLayout>
 
 #include "figures/figureplan.h"
-#include "figures/qt/twipcanvas.h"
+#include "figures/qt/screendensity.h"
+#include "figures/qt/sectionpicture.h"
 #include "input/numberrules.h"
+#include "toolkit/qt/guardedcommand.h"
 #include "toolkit/qt/windowtoolkit.h"
 
 namespace veldrin {
@@ -20,13 +22,12 @@ namespace veldrin {
 // Picture1 of the dialog: shows the persistent image of its last drawing.
 class FigurePicture : public QWidget {
  public:
-  explicit FigurePicture(QWidget* parent)
-      : QWidget(parent), canvas_(QSizeF(kFigureWidth, kFigureHeight), kInitialFontPoints) {
+  explicit FigurePicture(QWidget* parent) : QWidget(parent), canvas_(figureCanvas()) {
     setObjectName("Picture1");
-    setFixedSize(canvas_.logicalSize(PictureDensity::of(*this)));
+    setFixedSize(canvas_.logicalSize(densityOf(*this)));
   }
   void draw(const FigurePlan& plan) {
-    canvas_.render(plan, PictureDensity::of(*this));
+    canvas_.render(plan, densityOf(*this));
     update();
   }
   const QImage& image() const { return canvas_.image(); }
@@ -38,7 +39,6 @@ class FigurePicture : public QWidget {
   }
 
  private:
-  static constexpr double kInitialFontPoints = 9;
   TwipCanvas canvas_;
 };
 
@@ -124,7 +124,7 @@ QLayout* FrmPicShow::buildFields() {
 QLayout* FrmPicShow::buildButtons() {
   command1_ = named(new QPushButton("显示图例", this), "Command1");
   auto* command2 = named(new QPushButton("返回(&P)", this), "Command2");
-  connect(command1_, &QPushButton::clicked, this, &FrmPicShow::command1Click);
+  connect(command1_, &QPushButton::clicked, this, guarded([this] { command1Click(); }));
   connect(command2, &QPushButton::clicked, this, &FrmPicShow::unload);
   auto* row = new QHBoxLayout;
   row->addWidget(command1_);

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "figures/figureplan.h"
+#include "figures/qt/screendensity.h"
 #include "input/numberrules.h"
 #include "toolkit/qt/windowtoolkit.h"
 
@@ -17,7 +18,7 @@ constexpr double kInitialFontPoints = 10.5;  // the picture's font before its fi
 SectionLegend::SectionLegend(QWidget* parent)
     : QWidget(parent), canvas_(QSizeF(kLegendWidth, kLegendHeight), kInitialFontPoints) {
   setObjectName("Picture1");
-  setFixedSize(canvas_.logicalSize(PictureDensity::of(*this)));
+  setFixedSize(canvas_.logicalSize(densityOf(*this)));
 }
 
 void SectionLegend::draw(const std::array<QString, 4>& sectionTexts, DesignCase& dc) {
@@ -25,7 +26,7 @@ void SectionLegend::draw(const std::array<QString, 4>& sectionTexts, DesignCase&
   dc.b = leadingNumber(sectionTexts[1].toStdString());
   dc.a = leadingNumber(sectionTexts[2].toStdString());
   dc.t = leadingNumber(sectionTexts[3].toStdString());
-  canvas_.render(legendPlan({dc.h, dc.b, dc.a, dc.t}, dc.z0, dc.d), PictureDensity::of(*this));
+  canvas_.render(legendPlan({dc.h, dc.b, dc.a, dc.t}, dc.z0, dc.d), densityOf(*this));
   update();
   WindowToolkit::current().setClipboardImage(canvas_.image());
 }

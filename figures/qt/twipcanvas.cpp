@@ -3,7 +3,6 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QWidget>
 #include <cmath>
 #include <numbers>
 
@@ -62,11 +61,6 @@ class StepPainter {
 };
 
 }  // namespace
-
-PictureDensity PictureDensity::of(const QWidget& widget) {
-  return {static_cast<double>(widget.logicalDpiX()), static_cast<double>(widget.logicalDpiY()),
-          widget.devicePixelRatioF()};
-}
 
 TwipCanvas::TwipCanvas(QSizeF twips, double initialFontPoints) : twips_(twips), fontPoints_(initialFontPoints) {}
 

@@ -1,5 +1,6 @@
 #pragma once
-// A picture box's persistent image. Drawings are given in twips (1/1440
+// A picture box's persistent image (QtGui only: documents draw it without a
+// window). Drawings are given in twips (1/1440
 // inch) and land on device pixels through the screen's logical density, so
 // a figure has the same size and proportions on every screen.
 #include <QImage>
@@ -9,7 +10,6 @@
 #include "figures/figureplan.h"
 
 class QPainter;
-class QWidget;
 
 namespace veldrin {
 
@@ -17,8 +17,6 @@ namespace veldrin {
 struct PictureDensity {
   double dpiX = 96, dpiY = 96;  // logical dots per inch
   double pixelRatio = 1;        // device pixels per logical pixel
-
-  static PictureDensity of(const QWidget& widget);
 };
 
 class TwipCanvas {

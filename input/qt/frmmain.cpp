@@ -12,6 +12,7 @@
 #include "figures/qt/sectionlegend.h"
 #include "input/qt/fieldbox.h"
 #include "report/run.h"
+#include "toolkit/qt/guardedcommand.h"
 
 namespace veldrin {
 
@@ -51,14 +52,15 @@ FrmMain::~FrmMain() {
 }
 
 void FrmMain::connectCommands() {
-  connect(cmdshow_, &QPushButton::clicked, this, [this] { cmdshowClick(); });
-  connect(cmdsave_, &QPushButton::clicked, this, [this] { cmdsaveClick(); });
-  connect(cmdopen_, &QPushButton::clicked, this, [this] { cmdopenClick(); });
+  // No exception leaves a command: it would end the program and lose the input.
+  connect(cmdshow_, &QPushButton::clicked, this, guarded([this] { cmdshowClick(); }));
+  connect(cmdsave_, &QPushButton::clicked, this, guarded([this] { cmdsaveClick(); }));
+  connect(cmdopen_, &QPushButton::clicked, this, guarded([this] { cmdopenClick(); }));
   connect(cmdhelp_, &QPushButton::clicked, this, [this] { cmdhelpClick(); });
   connect(cmdexit_, &QPushButton::clicked, this, [this] { endProgram(); });
-  connect(cmdtu_, &QPushButton::clicked, this, [this] { cmdtuClick(); });
-  connect(picture1_, &SectionLegend::clicked, this, [this] { picture1Click(); });
-  connect(cmdselect_, &QPushButton::clicked, this, [this] { cmdselectClick(); });
+  connect(cmdtu_, &QPushButton::clicked, this, guarded([this] { cmdtuClick(); }));
+  connect(picture1_, &SectionLegend::clicked, this, guarded([this] { picture1Click(); }));
+  connect(cmdselect_, &QPushButton::clicked, this, guarded([this] { cmdselectClick(); }));
   connect(optcode1_, &QRadioButton::toggled, this, [this] { codeChanged(); });
   codeChanged();
   // cmdquickshow has no action.

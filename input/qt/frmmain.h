@@ -86,7 +86,8 @@ class FrmMain : public QWidget, public ResultHost, public SectionTextSource {
   void cmdopenClick();
   bool writeCaseFile(const QString& path, const std::string& bytes);
   std::optional<std::string> readCaseFile(const QString& path);
-  void applyOpenedFile(const std::string& bytes);
+  bool applyOpenedFile(const std::string& bytes);
+  void showCaseFileName(const QString& path);  // in the title
 
   FieldBox* field(int n) const { return fields_.at(static_cast<std::size_t>(n - 1)); }
 

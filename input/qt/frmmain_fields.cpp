@@ -7,13 +7,16 @@
 #include "input/qt/frmmain.h"
 #include "input/validation.h"
 #include "basetypes/runstop.h"
+#include "toolkit/qt/guardedcommand.h"
 
 namespace veldrin {
 
 void FrmMain::connectFields() {
-  for (FieldBox* box : fields_) connect(box, &FieldBox::enterPressed, this, [this](FieldBox* b) { fieldEnter(b); });
+  for (FieldBox* box : fields_) {
+    connect(box, &FieldBox::enterPressed, this, [this](FieldBox* b) { runGuarded([this, b] { fieldEnter(b); }); });
+  }
   for (int n = 4; n <= 7; ++n) {
-    connect(field(n), &QLineEdit::textChanged, this, [this] { sectionTextChanged(); });
+    connect(field(n), &QLineEdit::textChanged, this, guarded([this] { sectionTextChanged(); }));
   }
 }
 

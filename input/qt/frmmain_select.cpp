@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "basetypes/runstop.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/lightest.h"
 #include "catalogue/qt/frmselect.h"
@@ -27,24 +26,20 @@ void FrmMain::codeChanged() {
   cmdselect_->setToolTip(QString::fromUtf8(offered ? kSelectTip : kSearchNeedsCecs));
 }
 
+// Runs guarded: a case that cannot be searched (a list unselected) shows
+// its message box and opens no dialog.
 void FrmMain::cmdselectClick() {
-  try {
-    Catalogue catalogue = builtinCatalogue();
-    const std::size_t builtin = catalogue.sections.size();
-    const QString userPath = userCataloguePath();
-    addUserCatalogue(catalogue, userPath.toStdString());
-    const std::size_t user = catalogue.sections.size() - builtin;
-    LightestSearch search = searchLightest(formState(), catalogue.sections);
-    auto* dialog = new FrmSelect(std::move(search), catalogue.problems,
-                                 [this](const CatalogueSection& s) { adoptSection(s); }, this);
-    dialog->setCatalogueNote(catalogueNote(builtin, user, userPath, QFileInfo::exists(userPath)));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->open();
-  } catch (const RunRefused& refused) {
-    WindowToolkit::current().messageBox(refused.text(), refused.title(), MessageIcon::Exclamation);
-  } catch (const std::exception& failure) {
-    WindowToolkit::current().messageBox(failure.what(), kSearchTitle, MessageIcon::Exclamation);
-  }
+  Catalogue catalogue = builtinCatalogue();
+  const std::size_t builtin = catalogue.sections.size();
+  const QString userPath = userCataloguePath();
+  addUserCatalogue(catalogue, userPath.toStdString());
+  const std::size_t user = catalogue.sections.size() - builtin;
+  LightestSearch search = searchLightest(formState(), catalogue.sections);
+  auto* dialog = new FrmSelect(std::move(search), catalogue.problems,
+                               [this](const CatalogueSection& s) { adoptSection(s); }, this);
+  dialog->setCatalogueNote(catalogueNote(builtin, user, userPath, QFileInfo::exists(userPath)));
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->open();
 }
 
 // The four texts as a user would type them; the figure dialog follows each

@@ -19,10 +19,15 @@ const std::string kExampleLine2 = R"(.12,.3,0,0,1,.75,1,-1.4,7.2,1.5)";
 const std::string kExampleLine3 = R"("A3","1/150","0","门式钢架轻型房屋钢结构技术规程CECS102:98","屋面板不能阻止檩条的侧向失稳")";
 const std::string kExampleUtf8 = kExampleLine1 + "\r\n" + kExampleLine2 + "\r\n" + kExampleLine3 + "\r\n";
 
-std::string readExampleFile() {
-  std::ifstream in(VELDRIN_SOURCE_DIR "/examples/default.in", std::ios::binary);
+std::string readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
+
+std::string readExampleFile() { return readFile(VELDRIN_SOURCE_DIR "/examples/default.in"); }
+
+// A file of the reliability reproducers (tests/reliability).
+std::string reproducer(const std::string& name) { return readFile(VELDRIN_SOURCE_DIR "/tests/reliability/" + name); }
 
 // The window as the example was saved: default texts, first list entries.
 FormState exampleForm() {
@@ -277,6 +282,17 @@ TEST(CaseFileRead, GbkAndUtf8FilesGiveTheSameCase) {
   }
 }
 
+// Files saved by old Mac editors end their lines with a lone CR.
+TEST(CaseFileRead, CrOnlyLineEndsAreLineEnds) {
+  const std::string crOnly = reproducer("cr_only_line_ends.in");
+  ASSERT_EQ(crOnly.find('\n'), std::string::npos);
+  const CaseFileContent read = decodeCaseFile(crOnly);
+  const CaseFileContent example = decodeCaseFile(readExampleFile());
+  EXPECT_EQ(read.projectname, example.projectname);
+  EXPECT_EQ(read.marlobay, example.marlobay);
+  EXPECT_EQ(read.words, example.words);
+}
+
 TEST(CaseFileRead, LooseLayoutsAreRead) {
   const std::string loose = " \"a,b\" , c ,\t\"\",250, 75 ,20,2.5,.06\n"
                             ".12,.3,0,0,1,.75,1,-1.4,7.2,1.5\n"
@@ -309,6 +325,11 @@ TEST(CaseFileRead, RefusalsNameTheLineAndItem) {
       {"\"x\",\"y\",\"z,250,75,20,2.5,.06\r\n" + l2 + "\r\n" + l3, "第1行第3项(设计时间)的引号没有结束"},
       {l1 + "\r\n" + l2 + "\r\n" + l3 + "\r\n\"more\"\r\n", "第4行多余"},
       {readExampleFile() + "\xFF\xFF", "第4行含有无法识别的字符"},
+      // A blank first line pushes the three lines down: named as the blank line it is.
+      {reproducer("blank_first_line.in"), "第1行是空行，应有8项(文件开头多了一个空行)"},
+      // 1.7976931348623157E308 is a double, but its 15-digit text overflows when
+      // the window reads it again: refused here, by its item.
+      {reproducer("dblmax_deadload.in"), "第2行第1项(屋面恒载)超出可计算的数值范围"},
       {readExampleFile().insert(150, "\x81\x20"), "第3行含有无法识别的字符"},
   };
   for (const auto& [bytes, wanted] : cases) {

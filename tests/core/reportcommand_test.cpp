@@ -1,6 +1,9 @@
 // The headless command, run as a process: exit codes, streams and files.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -32,11 +35,18 @@ class ReportCommand : public ::testing::Test {
   void SetUp() override { fs::create_directories(dir); }
   void TearDown() override { fs::remove_all(dir); }
 
-  Result run(const std::string& args) {
+  Result run(const std::string& args) { return runRedirected(args, " >" + (dir / "stdout").string()); }
+  // The command with its standard output sent where `stdoutRedirection` says.
+  Result runRedirected(const std::string& args, const std::string& stdoutRedirection) {
     const fs::path out = dir / "stdout", err = dir / "stderr";
-    const std::string command = std::string(VELDRIN_REPORT_EXE) + " " + args + " >" + out.string() + " 2>" + err.string();
+    fs::remove(out);
+    const std::string command =
+        std::string(VELDRIN_REPORT_EXE) + " " + args + stdoutRedirection + " 2>" + err.string();
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(out), slurp(err)};
+  }
+  static std::string reproducer(const std::string& name) {
+    return std::string(VELDRIN_SOURCE_DIR) + "/tests/reliability/" + name;
   }
   std::string example() const { return std::string(VELDRIN_SOURCE_DIR) + "/examples/default.in"; }
   // The example case, in UTF-8, with line 3 replaced.
@@ -138,4 +148,105 @@ TEST_F(ReportCommand, LightestTakesAUserCatalogueAndReportsItsBadRows) {
   for (std::string line; std::getline(lines, line);) rows.push_back(line);
   ASSERT_EQ(rows.size(), 1u + 29u + 1u + 1u);  // heading, built-in, the user's section, the proposal
   EXPECT_EQ(rows[30].rfind("C230×75×20×2.3 ", 0), 0u) << rows[30];
+}
+
+// Hostile output paths: the report replaces OUT whole through a temporary of
+// its own, and never replaces what is not a regular file.
+TEST_F(ReportCommand, ANonRegularOutputIsRefusedAndLeftAsItIs) {
+  const fs::path fifo = dir / "pipe", folder = dir / "folder";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  fs::create_directory(folder);
+  for (const fs::path& target : {fifo, folder}) {
+    const Result r = run(example() + " -o " + target.string());
+    EXPECT_EQ(r.exitCode, 1) << target;
+    EXPECT_NE(r.err.find("not a regular file"), std::string::npos) << r.err;
+  }
+  EXPECT_TRUE(fs::is_fifo(fifo));
+  EXPECT_TRUE(fs::is_directory(folder));
+  if (::geteuid() == 0) {  // the reproducer's device node: only root may make one
+    const fs::path node = dir / "null";
+    ASSERT_EQ(::mknod(node.c_str(), S_IFCHR | 0666, makedev(1, 3)), 0);
+    EXPECT_EQ(run(example() + " -o " + node.string()).exitCode, 1);
+    EXPECT_TRUE(fs::is_character_file(node));
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 5 - (::geteuid() != 0))
+      << "pipe, folder, node and the captured streams; no temporary left";
+}
+
+TEST_F(ReportCommand, ALongOutputNameAndTheUsersOwnFilesBesideIt) {
+  const fs::path longName = dir / std::string(250, 'r');
+  EXPECT_EQ(run(example() + " -o " + longName.string()).exitCode, 0);
+  EXPECT_EQ(slurp(longName), run(example()).out);
+
+  const fs::path out = dir / "x.txt", users = dir / "x.txt.tmp-veldrin";
+  std::ofstream(users) << "keep\n";
+  EXPECT_EQ(run(example() + " -o " + out.string()).exitCode, 0);
+  EXPECT_EQ(slurp(users), "keep\n");
+}
+
+// Two runs writing one OUT at once: OUT is always one whole report.
+TEST_F(ReportCommand, ConcurrentRunsLeaveOneWholeReport) {
+  const std::string other = std::string(VELDRIN_SOURCE_DIR) + "/tests/golden/heavy-snow.in";
+  const std::string a = run(example()).out, b = run(other).out;
+  ASSERT_NE(a, b);
+  const fs::path out = dir / "same.txt";
+  const std::string exe = VELDRIN_REPORT_EXE;
+  const std::string both = "(" + exe + " " + example() + " -o " + out.string() + " & " + exe + " " + other +
+                           " -o " + out.string() + " & wait)";
+  for (int round = 0; round < 60; ++round) {
+    ASSERT_EQ(std::system(both.c_str()), 0);
+    const std::string written = slurp(out);
+    ASSERT_TRUE(written == a || written == b) << "round " << round << ": " << written.size() << " bytes";
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 3) << "same.txt, stdout, stderr";
+}
+
+TEST_F(ReportCommand, AnUnwritableStandardOutputIsReported) {
+  for (const char* redirection : {" >/dev/full", " >&-"}) {
+    const Result r = runRedirected(example(), redirection);
+    EXPECT_EQ(r.exitCode, 1) << redirection;
+    EXPECT_NE(r.err.find("cannot write the report to standard output"), std::string::npos) << r.err;
+  }
+}
+
+TEST_F(ReportCommand, AFolderGivenAsTheCaseIsAnUnreadableFile) {
+  const Result r = run(dir.string());
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.err.find("is a folder"), std::string::npos) << r.err;
+}
+
+// The reproducers' files: each message names the real defect.
+TEST_F(ReportCommand, ReproducerFilesGetMessagesNamingTheirDefect) {
+  const struct {
+    const char* file;
+    int exitCode;
+    const char* said;
+  } cases[] = {
+      {"blank_first_line.in", 2, "第1行是空行"},
+      {"dblmax_deadload.in", 2, "第2行第1项(屋面恒载)超出可计算的数值范围"},
+      {"cr_only_line_ends.in", 0, ""},
+  };
+  for (const auto& c : cases) {
+    const Result r = run(reproducer(c.file));
+    EXPECT_EQ(r.exitCode, c.exitCode) << c.file << ": " << r.err;
+    EXPECT_NE(r.err.find(c.said), std::string::npos) << c.file << ": " << r.err;
+  }
+  EXPECT_EQ(run(reproducer("cr_only_line_ends.in")).out.substr(0, 200), run(example()).out.substr(0, 200));
+}
+
+// RTF and PDF need the desktop libraries: the core-only build says so before
+// it runs anything and writes nothing.
+TEST_F(ReportCommand, DocumentKindsFollowTheBuild) {
+  for (const char* name : {"report.pdf", "report.RTF"}) {
+    const fs::path out = dir / name;
+    const Result r = run(example() + " -o " + out.string());
+    if (VELDRIN_REPORT_WRITES_DOCUMENTS) {
+      EXPECT_EQ(r.exitCode, 0) << r.err;
+      EXPECT_TRUE(slurp(out).rfind(out.extension() == ".pdf" ? "%PDF-" : "{\\rtf1", 0) == 0) << name;
+    } else {
+      EXPECT_EQ(r.exitCode, 2) << name;
+      EXPECT_NE(r.err.find("plain text only"), std::string::npos) << r.err;
+      EXPECT_FALSE(fs::exists(out));
+    }
+  }
 }

@@ -4,6 +4,7 @@
 
 #include "casefile/casefile.h"
 #include "gui/frmmain_fixture.h"
+#include "support/hostilefiles.h"
 
 namespace veldrin {
 namespace {
@@ -18,6 +19,7 @@ class CaseFileCommands : public FrmMainTest {
     toolkit.saveAnswers.push_back({path, 1});
     button("Cmdsave")->click();
   }
+  QString title() const { return window->windowTitle(); }
   void open(const QString& path) {
     toolkit.openAnswers.push_back({path, 1});
     button("Cmdopen")->click();
@@ -56,21 +58,47 @@ TEST_F(CaseFileCommands, SaveNamesTheFirstMissingListWithoutDialogOrFile) {
   EXPECT_TRUE(window->designCase().errstr.empty());
 }
 
-TEST_F(CaseFileCommands, OneDialogServesBothCommandsAndLearnsItsExtensionAfterTheFirstUse) {
+TEST_F(CaseFileCommands, OneDialogServesBothCommandsAndStartsInTheFolderLastUsed) {
   selectLists(0, 0, 0);
   button("Cmdsave")->click();  // cancelled: nothing scripted
   ASSERT_EQ(toolkit.saveRequests.size(), 1u);
   EXPECT_EQ(toolkit.saveRequests[0].filter, "in格式文档|*.in");
   EXPECT_EQ(toolkit.saveRequests[0].fileName, "工程墙(屋)面檁条计算");
-  EXPECT_EQ(toolkit.saveRequests[0].defaultExtension, "");
   const QString path = pathOf("case.in");
   saveAs(path);
-  EXPECT_EQ(toolkit.saveRequests[1].defaultExtension, "");  // the cancel did not set it
   button("Cmdopen")->click();
   ASSERT_EQ(toolkit.openRequests.size(), 1u);
   EXPECT_EQ(toolkit.openRequests[0].filter, "in格式文档|*.in");
-  EXPECT_EQ(toolkit.openRequests[0].defaultExtension, "in");
   EXPECT_EQ(toolkit.openRequests[0].fileName, path);
+  EXPECT_EQ(toolkit.openRequests[0].folder, dir.path()) << "where the case was saved";
+  EXPECT_TRUE(toolkit.messages.empty());
+}
+
+// The name that is checked for an existing file is the name written: the
+// extension is added first, then the user is asked.
+TEST_F(CaseFileCommands, SaveAddsTheExtensionAndAsksBeforeReplacing) {
+  selectLists(0, 0, 0);
+  const QByteArray old("old case");
+  writeFile(pathOf("d.in"), old);
+  const QString titleBefore = title();
+
+  saveAs(pathOf("d"));  // typed without ".in"; the user says No
+  ASSERT_EQ(toolkit.questions.size(), 1u);
+  EXPECT_NE(toolkit.questions[0].find("d.in"), std::string::npos) << toolkit.questions[0];
+  EXPECT_EQ(contentOf(pathOf("d.in")), old);
+  EXPECT_FALSE(QFile::exists(pathOf("d")));
+  EXPECT_EQ(title(), titleBefore);
+
+  toolkit.confirmAnswers.push_back(true);
+  saveAs(pathOf("d.in"));  // the same name with its extension; Yes
+  EXPECT_EQ(toolkit.questions.size(), 2u);
+  EXPECT_TRUE(contentOf(pathOf("d.in")).startsWith("\"****"));
+  EXPECT_TRUE(title().endsWith("d.in")) << title().toStdString();
+
+  saveAs(pathOf("case1"));  // a new name: no question, the extension added
+  EXPECT_EQ(toolkit.questions.size(), 2u);
+  EXPECT_TRUE(QFile::exists(pathOf("case1.in")));
+  EXPECT_FALSE(QFile::exists(pathOf("case1")));
   EXPECT_TRUE(toolkit.messages.empty());
 }
 
@@ -90,7 +118,9 @@ TEST_F(CaseFileCommands, SaveWritesTheCodecBytesAndReplacesAnOldFileWhole) {
   selectLists(1, 1, 2);
   const QString path = pathOf("case.in");
   writeFile(path, QByteArray(5000, 'x'));
+  toolkit.confirmAnswers.push_back(true);
   saveAs(path);
+  EXPECT_EQ(toolkit.questions.size(), 1u);
   EXPECT_TRUE(toolkit.messages.empty());
   DesignCase dc;
   const FormState form = window->formState();
@@ -192,8 +222,67 @@ TEST_F(CaseFileCommands, ACancelledOpenChangesNothing) {
   EXPECT_EQ(toolkit.openRequests.size(), 1u);
   EXPECT_TRUE(toolkit.messages.empty());
   EXPECT_EQ(window->formState().text, before.text);
-  button("Cmdopen")->click();
-  EXPECT_EQ(toolkit.openRequests[1].defaultExtension, "");
+  EXPECT_EQ(window->windowTitle(), "Veldrin");
+}
+
+TEST_F(CaseFileCommands, TheTitleNamesTheCaseFileLastOpenedOrSaved) {
+  open(QString(VELDRIN_SOURCE_DIR) + "/examples/default.in");
+  EXPECT_EQ(window->windowTitle(), "Veldrin - default.in");
+  saveAs(pathOf("mine.in"));
+  EXPECT_EQ(window->windowTitle(), "Veldrin - mine.in");
+}
+
+// A save that cannot be written says so and leaves the old file whole: in a
+// read-only folder, and on a disk that fills up in the middle of the write.
+TEST_F(CaseFileCommands, AFailedSaveLeavesTheOldFileWhole) {
+  selectLists(0, 0, 0);
+  const QByteArray old(600, 'o');
+  writeFile(pathOf("kept.in"), old);
+  {
+    const testing::ReadOnlyFolder readOnly(dir.path().toStdString());
+    toolkit.confirmAnswers.push_back(true);
+    saveAs(pathOf("kept.in"));
+  }
+  {
+    box("Text1")->setText(QString(400, QChar(u'长')));  // a file larger than the disk's room
+    const testing::FullDisk full(700);
+    toolkit.confirmAnswers.push_back(true);
+    saveAs(pathOf("kept.in"));
+  }
+  ASSERT_EQ(toolkit.messages.size(), 2u);
+  for (const auto& shown : toolkit.messages) {
+    EXPECT_NE(shown.text.find("kept.in"), std::string::npos) << shown.text;
+    EXPECT_EQ(shown.icon, MessageIcon::Exclamation);
+  }
+  EXPECT_EQ(contentOf(pathOf("kept.in")), old);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"kept.in"}) << "no temporary left behind";
+}
+
+// A number beyond its field stops the save with the field's message; the
+// window and what was typed stay (no exception leaves the click).
+TEST_F(CaseFileCommands, ANumberBeyondItsFieldIsRefusedByName) {
+  selectLists(0, 0, 0);
+  for (const char* typed : {"1E39", "1E400"}) {
+    toolkit.messages.clear();
+    box("Text4")->setText(typed);
+    saveAs(pathOf("huge.in"));
+    ASSERT_EQ(toolkit.messages.size(), 1u) << typed;
+    EXPECT_NE(toolkit.messages[0].text.find("截面高"), std::string::npos) << toolkit.messages[0].text;
+    EXPECT_EQ(toolkit.messages[0].title, "输入数据检查");
+    EXPECT_EQ(box("Text4")->text(), typed);
+    toolkit.saveAnswers.clear();
+  }
+  EXPECT_TRUE(toolkit.saveRequests.empty());
+  EXPECT_FALSE(QFile::exists(pathOf("huge.in")));
+}
+
+// The decoder refuses, by its item, a value the window could not save again.
+TEST_F(CaseFileCommands, AFileWithTheLargestDoubleIsRefusedWhenOpened) {
+  const FormState before = window->formState();
+  open(QString(VELDRIN_SOURCE_DIR) + "/tests/reliability/dblmax_deadload.in");
+  ASSERT_EQ(toolkit.messages.size(), 1u);
+  EXPECT_NE(toolkit.messages[0].text.find("第2行第1项"), std::string::npos) << toolkit.messages[0].text;
+  EXPECT_EQ(window->formState().text, before.text);
 }
 
 }  // namespace

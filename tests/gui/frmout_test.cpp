@@ -6,7 +6,7 @@
 #include <QTest>
 #include <QTextCursor>
 
-#include "results/richcontent.h"
+#include "documents/richcontent.h"
 #include "support/frmoutfixture.h"
 
 namespace veldrin::testing {

@@ -4,10 +4,12 @@
 #include <QDir>
 #include <QTextCursor>
 
-#include "results/richcontent.h"
-#include "results/rtfreader.h"
+#include "documents/richcontent.h"
+#include "documents/rtfreader.h"
 #include "support/frmoutfixture.h"
 #include "support/gbkbytes.h"
+#include "support/hostilefiles.h"
+#include "support/pdffile.h"
 
 namespace veldrin::testing {
 namespace {
@@ -30,7 +32,6 @@ TEST_F(FrmOutFilesTest, SaveAsRtfKeepsTextAndFigure) {
   ASSERT_EQ(toolkit.saveRequests.size(), 1u);
   EXPECT_EQ(toolkit.saveRequests[0].filter.toStdString(), saveFilter);
   EXPECT_EQ(toolkit.saveRequests[0].fileName, QString::fromUtf8("工程墙(屋)面檁条计算")) << "without the leading ****";
-  EXPECT_EQ(toolkit.saveRequests[0].defaultExtension, "") << "the first Save has none";
   EXPECT_EQ(window->windowTitle(), prefix + file);
 
   const RichContent saved = readRtf(fileBytes(file));
@@ -38,9 +39,6 @@ TEST_F(FrmOutFilesTest, SaveAsRtfKeepsTextAndFigure) {
   ASSERT_EQ(saved.pictures.size(), 1);
   EXPECT_EQ(saved.pictures[0].image.convertToFormat(QImage::Format_ARGB32), host.figure);
   EXPECT_TRUE(toolkit.messages.empty());
-
-  saveAs(path("again.rtf"), 1);
-  EXPECT_EQ(toolkit.saveRequests[1].defaultExtension, "rtf") << "set by the Save before";
 }
 
 TEST_F(FrmOutFilesTest, SaveAsTextWritesUtf8WithCrLf) {
@@ -48,8 +46,6 @@ TEST_F(FrmOutFilesTest, SaveAsTextWritesUtf8WithCrLf) {
   saveAs(file, 2);
   EXPECT_EQ(fileBytes(file), report.toUtf8()) << "the figure's own line is dropped, the report stays byte for byte";
   EXPECT_EQ(window->windowTitle(), prefix + file);
-  saveAs(path("again.txt"), 1);
-  EXPECT_EQ(toolkit.saveRequests[1].defaultExtension, "txt");
 }
 
 TEST_F(FrmOutFilesTest, SaveProposesAProjectNameWithoutMarkWhole) {
@@ -78,10 +74,102 @@ TEST_F(FrmOutFilesTest, SaveThatCannotWriteSaysSoAndKeepsTheTitle) {
   EXPECT_EQ(window->windowTitle(), title);
   EXPECT_FALSE(QFile::exists(file));
 
-  ASSERT_TRUE(QDir(dir.path()).mkdir("taken"));
+  ASSERT_TRUE(QDir(dir.path()).mkdir("taken.txt"));
+  toolkit.confirmAnswers.push_back(true);
   saveAs(path("taken"), 2);  // a folder stands where the file should go
   EXPECT_EQ(toolkit.messages.size(), 2u);
   EXPECT_EQ(window->windowTitle(), title);
+}
+
+// The extension follows the chosen filter when the name has none; a name
+// that ends in one of the filter's extensions keeps it and its format. A
+// file is replaced only after the user says Yes.
+TEST_F(FrmOutFilesTest, ASaveNeverPutsOneFormatUnderAnothersName) {
+  saveAs(path("report1"), 1);
+  const QByteArray rtf = fileBytes(path("report1.rtf"));
+  ASSERT_TRUE(rtf.startsWith("{\\rtf1"));
+  saveAs(path("report1"), 2);
+  EXPECT_EQ(fileBytes(path("report1.txt")), report.toUtf8());
+  EXPECT_EQ(fileBytes(path("report1.rtf")), rtf) << "the text went to its own name";
+  EXPECT_TRUE(toolkit.questions.empty()) << "nothing was there to replace";
+
+  placeContent(*box(1)->document(), plainContent("changed"));
+  const QString title = window->windowTitle();
+  saveAs(path("report1.rtf"), 2);  // named as RTF with the text filter chosen; No
+  ASSERT_EQ(toolkit.questions.size(), 1u);
+  EXPECT_NE(toolkit.questions[0].find("report1.rtf"), std::string::npos) << toolkit.questions[0];
+  EXPECT_EQ(fileBytes(path("report1.rtf")), rtf);
+  EXPECT_EQ(window->windowTitle(), title);
+
+  toolkit.confirmAnswers.push_back(true);
+  saveAs(path("report1.rtf"), 2);
+  EXPECT_EQ(readRtf(fileBytes(path("report1.rtf"))).text, "changed") << "written as RTF, as its name says";
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"report1.rtf", "report1.txt"}));
+  EXPECT_EQ(toolkit.saveRequests.back().folder, dir.path()) << "the dialog starts where the last file went";
+}
+
+// A read-only folder, and a disk that fills up mid-write: the old file stays
+// whole, the window says why and keeps its title.
+TEST_F(FrmOutFilesTest, AFailedSaveLeavesTheOldFileWhole) {
+  const QByteArray old(900, 'o');
+  QFile file(path("kept.txt"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(old);
+  file.close();
+  placeContent(*box(1)->document(), plainContent(QString(2000, QChar(u'长'))));
+  const QString title = window->windowTitle();
+  {
+    const ReadOnlyFolder readOnly(dir.path().toStdString());
+    toolkit.confirmAnswers.push_back(true);
+    saveAs(path("kept.txt"), 2);
+  }
+  {
+    const FullDisk full(1000);
+    toolkit.confirmAnswers.push_back(true);
+    saveAs(path("kept.txt"), 2);
+  }
+  ASSERT_EQ(toolkit.messages.size(), 2u) << toolkit.messages[0].text;
+  for (const auto& shown : toolkit.messages) EXPECT_NE(shown.text.find("kept.txt"), std::string::npos) << shown.text;
+  EXPECT_EQ(fileBytes(path("kept.txt")), old);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"kept.txt"}) << "no temporary left behind";
+  EXPECT_EQ(window->windowTitle(), title);
+}
+
+// 导出PDF writes the displayed document on A4 pages: the report in an
+// embedded font, the project name in the footer.
+TEST_F(FrmOutFilesTest, ExportPdfWritesTheDocumentOnA4) {
+  QPushButton* pdf = button("Cmdpdf");
+  ASSERT_NE(pdf, nullptr);
+  EXPECT_EQ(pdf->text(), QString::fromUtf8("导出PDF(&E)"));
+  toolkit.saveAnswers.push_back({path("report"), 1});
+  press("Cmdpdf");
+  ASSERT_EQ(toolkit.saveRequests.size(), 1u);
+  EXPECT_EQ(toolkit.saveRequests[0].filter, QString::fromUtf8("PDF文档|*.pdf"));
+  EXPECT_TRUE(toolkit.messages.empty());
+  const QString file = path("report.pdf");
+  EXPECT_TRUE(fileBytes(file).startsWith("%PDF-"));
+  EXPECT_TRUE(pdfPageSize(file).endsWith("(A4)")) << pdfPageSize(file).toStdString();
+  const QString text = pdfText(file);
+  EXPECT_TRUE(text.contains(QString::fromUtf8("已知条件"))) << text.toStdString();
+  EXPECT_TRUE(text.contains(project)) << text.toStdString();
+  EXPECT_TRUE(text.contains(QString::fromUtf8("第1页 共1页"))) << text.toStdString();
+  for (const QString& row : pdfFontRows(file)) EXPECT_TRUE(row.contains(" yes ")) << row.toStdString();
+}
+
+// A figure drawn for a screen of pixel ratio 2 has twice the pixels, not
+// twice the size: the box shows it, and RTF files it, at its logical size.
+TEST_F(FrmOutFilesTest, TheFigureKeepsItsSizeAtAPixelRatioOfTwo) {
+  window->close();
+  QImage sharp = testFigure().scaled(testFigure().size() * 2);
+  sharp.setDevicePixelRatio(2);
+  host.figure = sharp;
+  window = FrmOut::load(host);
+  window->showReport(report);
+  const RichContent shown = contentOf(*box(1)->document());
+  ASSERT_EQ(shown.pictures.size(), 1);
+  EXPECT_EQ(shown.pictures[0].size, QSizeF(testFigure().size()));
+  saveAs(path("sharp.rtf"), 1);
+  EXPECT_TRUE(fileBytes(path("sharp.rtf")).contains("\\picw48\\pich36\\picwgoal720\\pichgoal540"));
 }
 
 TEST_F(FrmOutFilesTest, SaveWithNoOpenDocumentDoesNothing) {

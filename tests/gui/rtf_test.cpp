@@ -8,10 +8,10 @@
 #include <QTextDocumentFragment>
 #include <QTextDocument>
 
-#include "results/codepage.h"
-#include "results/richcontent.h"
-#include "results/rtfreader.h"
-#include "results/rtfwriter.h"
+#include "documents/codepage.h"
+#include "documents/richcontent.h"
+#include "documents/rtfreader.h"
+#include "documents/rtfwriter.h"
 #include "support/gbkbytes.h"
 
 namespace veldrin {

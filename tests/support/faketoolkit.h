@@ -23,6 +23,8 @@ class FakeToolkit : public WindowToolkit {
   QString lastPrintedText;
   QImage clipboard;
   int clipboardWrites = 0;
+  std::vector<std::string> questions;  // "title|text" of every Yes/No question
+  std::deque<bool> confirmAnswers;     // an empty queue answers No
 
   FakeToolkit() { WindowToolkit::install(this); }
   ~FakeToolkit() override { WindowToolkit::install(nullptr); }
@@ -55,6 +57,13 @@ class FakeToolkit : public WindowToolkit {
   void setClipboardImage(const QImage& image) override {
     clipboard = image;
     ++clipboardWrites;
+  }
+  bool confirm(const std::string& text, const std::string& title) override {
+    questions.push_back(title + "|" + text);
+    if (confirmAnswers.empty()) return false;
+    const bool yes = confirmAnswers.front();
+    confirmAnswers.pop_front();
+    return yes;
   }
 
  private:

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -9,6 +10,9 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextDocument>
+#include <memory>
+
+#include "documents/hangingindent.h"
 
 namespace veldrin {
 
@@ -25,18 +29,23 @@ int filterIndexOf(const QString& chosen, const QString& filter) {
   return i < 0 ? 1 : i + 1;
 }
 
-QString withDefaultExtension(const QString& path, const QString& extension) {
-  if (extension.isEmpty() || !QFileInfo(path).suffix().isEmpty()) return path;
-  return path + "." + extension;
+QString startPath(const FileDialogRequest& request) {
+  if (request.folder.isEmpty() || QFileInfo(request.fileName).isAbsolute()) return request.fileName;
+  return QDir(request.folder).filePath(request.fileName);
 }
 
+// The save dialog does not ask about an existing file: the command asks
+// about the name it will really write, extension included.
 std::optional<FileChoice> runFileDialog(QWidget* parent, const FileDialogRequest& request, bool save) {
   QString chosenFilter;
   const QString filters = qtNameFilters(request.filter);
-  const QString path = save ? QFileDialog::getSaveFileName(parent, QString(), request.fileName, filters, &chosenFilter)
-                            : QFileDialog::getOpenFileName(parent, QString(), request.fileName, filters, &chosenFilter);
+  const QString start = startPath(request);
+  const QString path =
+      save ? QFileDialog::getSaveFileName(parent, QString(), start, filters, &chosenFilter,
+                                          QFileDialog::DontConfirmOverwrite)
+           : QFileDialog::getOpenFileName(parent, QString(), start, filters, &chosenFilter);
   if (path.isEmpty()) return std::nullopt;
-  return FileChoice{withDefaultExtension(path, request.defaultExtension), filterIndexOf(chosenFilter, request.filter)};
+  return FileChoice{path, filterIndexOf(chosenFilter, request.filter)};
 }
 
 }  // namespace
@@ -78,17 +87,27 @@ std::optional<FileChoice> QtToolkit::openFile(QWidget* parent, const FileDialogR
 
 bool QtToolkit::print(QWidget* parent, const QTextDocument& document, bool selectionOnly) {
   QPrinter printer;
+  printer.setPageSize(QPageSize(QPageSize::A4));
   QPrintDialog dialog(&printer, parent);
   if (selectionOnly) {
     dialog.setOption(QAbstractPrintDialog::PrintSelection);
     printer.setPrintRange(QPrinter::Selection);  // offered and chosen already
   }
   if (dialog.exec() != QDialog::Accepted) return false;
-  document.print(&printer);
+  // Indents are lengths of the device: measured again for the printer.
+  const std::unique_ptr<QTextDocument> onPaper(document.clone());
+  applyHangingIndents(*onPaper, &printer);
+  onPaper->print(&printer);
   if (printer.printerState() == QPrinter::Error) {
     messageBox("打印失败，请检查打印机设置!", "打印", MessageIcon::Exclamation);
   }
   return true;
+}
+
+bool QtToolkit::confirm(const std::string& text, const std::string& title) {
+  const auto answer = QMessageBox::question(QApplication::activeWindow(), toQ(title), toQ(text),
+                                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+  return answer == QMessageBox::Yes;
 }
 
 void QtToolkit::setClipboardImage(const QImage& image) {

@@ -12,6 +12,7 @@ class QtToolkit : public WindowToolkit {
   std::optional<FileChoice> openFile(QWidget* parent, const FileDialogRequest& request) override;
   bool print(QWidget* parent, const QTextDocument& document, bool selectionOnly) override;
   void setClipboardImage(const QImage& image) override;
+  bool confirm(const std::string& text, const std::string& title) override;
 };
 
 }  // namespace veldrin

@@ -18,12 +18,14 @@ struct FileChoice {
   int filterIndex = 1;  // 1-based position of the chosen filter pair
 };
 
-// A common-dialog filter "desc|pattern|desc|pattern" and its state that
-// stays set from one command to the next.
+// A common-dialog filter "desc|pattern|desc|pattern", the proposed name and
+// the folder the dialog starts in. The dialog itself neither adds an
+// extension nor asks before replacing: the command does both on the name it
+// will write (toolkit/qt/savetarget.h).
 struct FileDialogRequest {
-  QString filter;            // "in格式文档|*.in"
-  QString fileName;          // proposed name
-  QString defaultExtension;  // appended to a name typed without one ("" = none)
+  QString filter;    // "in格式文档|*.in"
+  QString fileName;  // proposed name
+  QString folder;    // where the dialog starts ("" = the working folder)
 };
 
 class WindowToolkit : public Platform {
@@ -37,6 +39,8 @@ class WindowToolkit : public Platform {
   // through the message box.
   virtual bool print(QWidget* parent, const QTextDocument& document, bool selectionOnly) = 0;
   virtual void setClipboardImage(const QImage& image) = 0;
+  // Modal question with Yes and No (No the default); true for Yes.
+  virtual bool confirm(const std::string& text, const std::string& title) = 0;
 
   // The toolkit the windows use (the Qt one unless a test installed another).
   static WindowToolkit& current();

@@ -1,4 +1,4 @@
-#include "results/richcontent.h"
+#include "documents/richcontent.h"
 
 #include <QStringDecoder>
 #include <QTextBlock>
@@ -9,7 +9,7 @@
 #include <QUrl>
 #include <QVariant>
 
-#include "results/codepage.h"
+#include "documents/codepage.h"
 
 namespace veldrin {
 
@@ -26,8 +26,9 @@ void appendPictures(RichContent& content, const QTextDocument& document, const Q
   const QTextImageFormat format = fragment.charFormat().toImageFormat();
   const QImage image = resourceImage(document, format.name());
   if (image.isNull()) return;
-  const QSizeF size(format.width() > 0 ? format.width() : image.width(),
-                    format.height() > 0 ? format.height() : image.height());
+  const QSizeF own = image.deviceIndependentSize();
+  const QSizeF size(format.width() > 0 ? format.width() : own.width(),
+                    format.height() > 0 ? format.height() : own.height());
   for (int i = 0; i < fragment.length(); ++i) {  // identical neighbours share one fragment
     content.text += RichContent::pictureMark;
     content.pictures.append({image, size});
@@ -62,7 +63,7 @@ void insertPicture(QTextCursor& cursor, const RichPicture& picture) {
   cursor.document()->addResource(QTextDocument::ImageResource, name, picture.image);
   QTextImageFormat format;
   format.setName(name.toString());
-  const QSizeF size = picture.size.isEmpty() ? QSizeF(picture.image.size()) : picture.size;
+  const QSizeF size = picture.shownSize();
   format.setWidth(size.width());
   format.setHeight(size.height());
   cursor.insertImage(format);

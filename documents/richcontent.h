@@ -15,7 +15,11 @@ namespace veldrin {
 
 struct RichPicture {
   QImage image;
-  QSizeF size;  // shown size in pixels at 96 per inch; empty = the image's own
+  QSizeF size;  // shown size in pixels at 96 per inch; empty = the image's own logical size
+
+  // The shown size: the given one, or the image's device pixels divided by
+  // its pixel ratio (a figure drawn for a ratio-2 screen is not twice as big).
+  QSizeF shownSize() const { return size.isEmpty() ? image.deviceIndependentSize() : size; }
 };
 
 struct RichContent {

@@ -4,7 +4,7 @@
 // programs give at least their text.
 #include <QByteArray>
 
-#include "results/richcontent.h"
+#include "documents/richcontent.h"
 
 namespace veldrin {
 

@@ -1,4 +1,4 @@
-#include "results/rtfreader.h"
+#include "documents/rtfreader.h"
 
 #include <QHash>
 #include <QImage>
@@ -8,7 +8,7 @@
 #include <cctype>
 #include <utility>
 
-#include "results/codepage.h"
+#include "documents/codepage.h"
 
 namespace veldrin {
 

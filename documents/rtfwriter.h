@@ -3,7 +3,7 @@
 // open with its Chinese text and its pictures.
 #include <QByteArray>
 
-#include "results/richcontent.h"
+#include "documents/richcontent.h"
 
 namespace veldrin {
 

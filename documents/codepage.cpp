@@ -1,4 +1,4 @@
-#include "results/codepage.h"
+#include "documents/codepage.h"
 
 #include "casefile/textcodec.h"
 

@@ -1,0 +1,89 @@
+#include "app/outputfile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <ostream>
+#include <vector>
+
+namespace veldrin {
+
+namespace {
+
+std::string reasonOf(int error) { return std::strerror(error); }
+
+std::string folderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// A short temporary name, so that a target name near the length limit still
+// leaves room for it.
+std::string temporaryTemplate(const std::string& path) { return folderOf(path) + "/.veldrin-XXXXXX"; }
+
+bool writeAll(int fd, const std::string& bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// The mode a new file gets from the user's umask; a replaced file keeps its own.
+mode_t modeFor(const struct stat* existing) {
+  if (existing) return existing->st_mode & 07777;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+// Fills the open temporary and closes it; the reason on failure.
+std::string fillTemporary(int fd, const std::string& bytes, mode_t mode) {
+  std::string reason;
+  if (!writeAll(fd, bytes) || ::fchmod(fd, mode) != 0 || ::fsync(fd) != 0) reason = reasonOf(errno);
+  if (::close(fd) != 0 && reason.empty()) reason = reasonOf(errno);
+  return reason;
+}
+
+}  // namespace
+
+std::string writeFileWhole(const std::string& path, const std::string& bytes) {
+  struct stat existing {};
+  const bool exists = ::stat(path.c_str(), &existing) == 0;
+  if (exists && !S_ISREG(existing.st_mode)) return "not a regular file; it is left as it is";
+  std::string name = temporaryTemplate(path);
+  std::vector<char> buffer(name.begin(), name.end());
+  buffer.push_back('\0');
+  const int fd = ::mkstemp(buffer.data());
+  if (fd < 0) return reasonOf(errno);
+  name = buffer.data();
+  std::string reason = fillTemporary(fd, bytes, modeFor(exists ? &existing : nullptr));
+  if (reason.empty() && std::rename(name.c_str(), path.c_str()) != 0) reason = reasonOf(errno);
+  if (!reason.empty()) ::unlink(name.c_str());
+  return reason;
+}
+
+std::string writeStream(std::ostream& out, const std::string& bytes) {
+  errno = 0;
+  out << bytes;
+  out.flush();
+  if (out) return {};
+  return errno != 0 ? reasonOf(errno) : "write error";
+}
+
+std::string unreadableCaseReason(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return reasonOf(errno);
+  if (S_ISDIR(st.st_mode)) return "is a folder, not a design-case file";
+  return {};
+}
+
+}  // namespace veldrin
