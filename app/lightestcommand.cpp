@@ -6,6 +6,7 @@
 #include "app/reportcommand.h"
 #include "basetypes/runstop.h"
 #include "catalogue/lightest.h"
+#include "catalogue/lightestjson.h"
 #include "catalogue/lightesttext.h"
 
 namespace veldrin {
@@ -24,8 +25,8 @@ LightestOutput lightestCommand(const FormState& form, const std::optional<std::s
   for (const CatalogueProblem& problem : catalogue.problems) err << "veldrin-report: " << problemText(problem) << "\n";
   try {
     const LightestSearch search = searchLightest(form, catalogue.sections);
-    (void)json;
-    return {search.proposed ? kExitReport : kExitNonePasses, lightestTable(search)};
+    const int exitCode = search.proposed ? kExitReport : kExitNonePasses;
+    return {exitCode, json ? lightestJson(search).dump(2) + "\n" : lightestTable(search)};
   } catch (const RunRefused& refused) {
     err << refused.title() << ": " << refused.text() << "\n";
     return {kExitInput, {}};

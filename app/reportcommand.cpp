@@ -13,6 +13,7 @@
 #include "app/outputfile.h"
 #include "casefile/casefile.h"
 #include "input/numberrules.h"
+#include "report/checksjson.h"
 #include "report/run.h"
 #include "basetypes/runstop.h"
 
@@ -21,8 +22,8 @@ namespace veldrin {
 namespace {
 
 const char* const kUsage =
-    "usage: veldrin-report CASE.in [--web-ratio R]... [-o FILE]\n"
-    "       veldrin-report --lightest CASE.in [--catalogue FILE] [-o FILE]\n"
+    "usage: veldrin-report CASE.in [--json] [--web-ratio R]... [-o FILE]\n"
+    "       veldrin-report --lightest CASE.in [--json] [--catalogue FILE] [-o FILE]\n"
     "\n"
     "Opens the design case CASE.in as the main window's Open command does,\n"
     "starting from the window's start-up state (no list selected, CECS102:98,\n"
@@ -37,8 +38,14 @@ const char* const kUsage =
     "  --web-ratio R  answers the web-ratio dialog of GBJ18-87 (the effective\n"
     "                 width-to-thickness ratio of the web); given several times,\n"
     "                 the answers are used in order and the last one repeats\n"
+    "  --json         writes, instead of the report, the verdicts as one JSON\n"
+    "                 object: {\"verdict\": \"pass\"|\"fail\", \"max_utilisation\": u,\n"
+    "                 \"governing\": index into checks, \"checks\": [{\"section\",\n"
+    "                 \"combination\", \"element\", \"quantity\", \"demand\", \"limit\",\n"
+    "                 \"unit\", \"utilisation\", \"passes\", \"location\"}, ...]}, one\n"
+    "                 record per verdict of the report, in report order\n"
     "  -o FILE        writes the report to FILE (.txt, .rtf, .pdf) instead of\n"
-    "                 standard output\n"
+    "                 standard output; with --json the JSON, whatever the name\n"
     "  --lightest     instead of the report, runs the whole calculation of the\n"
     "                 case (every check) for each section of the built-in\n"
     "                 catalogue and prints a table: section, kg/m, governing\n"
@@ -47,25 +54,30 @@ const char* const kUsage =
     "                 reason. The lightest section that passes every check is\n"
     "                 proposed on the last line. Under GBJ18-87 the search is not\n"
     "                 offered: the web's effective ratio must be judged for each\n"
-    "                 section.\n"
+    "                 section. With --json: {\"proposed\": index or null,\n"
+    "                 \"sections\": [{\"name\", \"h\", \"b\", \"a\", \"t\", \"mass\" (kg/m),\n"
+    "                 \"status\": \"pass\"|\"fail\"|\"refused\", \"reason\" (refused only),\n"
+    "                 \"max_utilisation\", \"governing\" (the governing check record,\n"
+    "                 as above)}, ...]} in catalogue order\n"
     "  --catalogue FILE  adds the sections of FILE (CSV rows name,h,b,a,t in mm)\n"
     "                 to the built-in catalogue; a malformed row is reported on\n"
     "                 standard error with its line number and left out\n"
     "  --help         shows this text\n"
     "\n"
     "Message boxes are written to standard error as \"title: text\".\n"
-    "Exit status: 0 report written; 2 the run stopped on its input (incomplete\n"
-    "selections, refused file, refused values, unanswered web-ratio dialog, a\n"
-    "document kind this build cannot write); 1 a file could not be read or\n"
-    "written, or standard output could not be written. With --lightest: 0 a section\n"
-    "passes, 3 none does, 2 the case cannot be searched (GBJ18-87, incomplete\n"
-    "selections).\n";
+    "Exit status: 0 report (or JSON) written, whatever its verdicts; 2 the run\n"
+    "stopped on its input (incomplete selections, refused file, refused values,\n"
+    "unanswered web-ratio dialog, a document kind this build cannot write; no\n"
+    "JSON is written then); 1 a file could not be read or written, or standard\n"
+    "output could not be written. With --lightest: 0 a section passes, 3 none\n"
+    "does, 2 the case cannot be searched (GBJ18-87, incomplete selections).\n";
 
 struct Arguments {
   std::string caseFile;
   std::vector<std::string> webRatios;
   std::optional<std::string> output;
   bool help = false;
+  bool json = false;  // the verdicts as JSON instead of the report
   bool lightest = false;
   std::optional<std::string> catalogue;
 };
@@ -99,6 +111,8 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& args, st
     const bool hasValue = i + 1 < args.size();
     if (a == "--help" || a == "-h") {
       parsed.help = true;
+    } else if (a == "--json") {
+      parsed.json = true;
     } else if (a == "--web-ratio" && hasValue) {
       parsed.webRatios.push_back(args[++i]);
     } else if (a == "--lightest") {
@@ -184,7 +198,7 @@ int writeReport(const Arguments& args, const std::string& bytes, std::ostream& o
 // A build without the desktop libraries cannot make RTF or PDF: said before
 // anything is run.
 bool canWrite(const Arguments& args, const DocumentMaker& documents, std::ostream& err) {
-  if (kindOf(args.output) == DocumentKind::Text || documents) return true;
+  if (args.json || kindOf(args.output) == DocumentKind::Text || documents) return true;
   err << "veldrin-report: \"" << *args.output
       << "\": this build of veldrin-report has no Qt and writes plain text only; RTF and PDF documents need the "
          "build with the desktop program (-DVELDRIN_GUI=ON)\n";
@@ -202,11 +216,11 @@ std::optional<std::string> readCase(const std::string& path, std::ostream& err) 
 
 // --lightest: the table instead of the report; exit 0 or 3 by the search.
 int runLightest(const Arguments& args, const FormState& form, std::ostream& out, std::ostream& err) {
-  if (kindOf(args.output) != DocumentKind::Text) {
+  if (!args.json && kindOf(args.output) != DocumentKind::Text) {
     err << "veldrin-report: --lightest writes its table as plain text, not \"" << *args.output << "\"\n";
     return kExitInput;
   }
-  const LightestOutput lightest = lightestCommand(form, args.catalogue, false, err);
+  const LightestOutput lightest = lightestCommand(form, args.catalogue, args.json, err);
   if (lightest.exitCode != kExitReport && lightest.exitCode != kExitNonePasses) return lightest.exitCode;
   const int written = writeReport(args, lightest.text, out, err);
   return written == kExitReport ? lightest.exitCode : written;
@@ -237,6 +251,7 @@ int runReportCommand(const std::vector<std::string>& argList, std::ostream& out,
   CommandLinePlatform platform(args->webRatios, err);
   const RunOutcome outcome = cmdshow_Click(form, dc, platform);
   if (!outcome.completed) return kExitInput;
+  if (args->json) return writeReport(*args, checksJson(outcome.checks).dump(2) + "\n", out, err);
   const std::optional<std::string> document = outputBytes(*args, outcome.report, form, documents, err);
   if (!document) return kExitIo;
   return writeReport(*args, *document, out, err);

@@ -2,6 +2,7 @@
 // One verdict of a run: what was checked, the demand against its limit, and
 // whether it passes. The report's verdict line and the record come from the
 // same code, so the two never disagree.
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,21 @@ struct CheckResult {
 };
 
 using CheckResults = std::vector<CheckResult>;
+
+// A record from the values its verdict line shows; the utilisation is
+// demand / limit, or limit / demand for a deflection (a larger L/f is better).
+CheckResult checkRecord(CheckSection section, int combination, CheckElement element, std::string quantity,
+                        double demand, double limit, std::string unit, bool passes, std::string name);
+
+// "荷载组合一" … "荷载组合七".
+std::string combinationName(int combination);
+
+// The governing record: the largest utilisation, the first of equals;
+// checks.size() when there is none.
+std::size_t governingCheck(const CheckResults& checks);
+
+// How many records fail.
+int failingChecks(const CheckResults& checks);
 
 // demand / limit as the summary shows it: rounded to 15 significant digits,
 // then up to 3 decimals, so that 1.000 never hides an excess.

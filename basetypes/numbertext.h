@@ -38,7 +38,7 @@ double truncateTo(double x, int decimals);
 // with π taken as 3.14159265.
 double degreesShown(double radians);
 
-// A load combination's number as the report names it: 一 … 六 for 1 … 6.
+// A load combination's number as the report names it: 一 … 七 for 1 … 7.
 const char* chineseNumeral(int n);
 
 // Rounds a double to 15 significant digits (the decimal a double prints as).

@@ -8,6 +8,7 @@
 
 #include "input/digitalinput.h"
 #include "basetypes/runstop.h"
+#include "calc/checkrecords.h"
 
 namespace veldrin {
 
@@ -33,19 +34,27 @@ const DeflectionLimit* selectedLimit(const DesignCase& dc) {
   return &kLimits[static_cast<std::size_t>(dc.deflectionLimit)];
 }
 
-const char* deflectionVerdict(const DesignCase& dc, double ratio) {
+// The verdict text of a case, and its record (none without a chosen limit).
+const char* deflectionVerdict(DesignCase& dc, bool windCase, const char* loads, double ratio) {
   const DeflectionLimit* limit = selectedLimit(dc);
   if (limit == nullptr) return "";
-  return ratio >= limit->minimumRatio ? limit->pass : limit->fail;
+  const bool passes = ratio >= limit->minimumRatio;
+  recordDeflection(dc, windCase, loads, ratio, limit->minimumRatio, passes);
+  return passes ? limit->pass : limit->fail;
 }
 
-const char* passText(const DesignCase& dc) {
+// No deflection at all: recorded as a ratio of 0, which no limit is measured against.
+const char* passText(DesignCase& dc, bool windCase, const char* loads) {
   const DeflectionLimit* limit = selectedLimit(dc);
-  return limit == nullptr ? "" : limit->pass;
+  if (limit == nullptr) return "";
+  recordDeflection(dc, windCase, loads, 0, limit->minimumRatio, true);
+  return limit->pass;
 }
 
-const char* slendernessVerdict(double lambda) {
-  return lambda <= 220 ? "<=[220],满足要求!" : ">[220],不满足要求!(*************)";
+const char* slendernessVerdict(DesignCase& dc, bool strongAxis, double lambda) {
+  const bool passes = lambda <= 220;
+  recordSlenderness(dc, strongAxis, lambda, passes);
+  return passes ? "<=[220],满足要求!" : ">[220],不满足要求!(*************)";
 }
 
 // Zero or negative section values would divide by zero or root a negative.
@@ -64,9 +73,9 @@ void slenderness(DesignCase& dc, Single Lx) {
   r.line(6, "强轴平面内计算长度为Lx=", Lx, "mm");
   r.line(6, "强轴平面外计算长度为Ly=", dc.mub, "*", Lx, "=", Ly, "mm");
   r.line(6, "檩条弯矩作用平面内的长细比λx=Lx/Sqr(Ix/A)=", Lx, "/Sqr(", dc.ix, "/", dc.area, ")=", lambdaX,
-         slendernessVerdict(lambdaX));
+         slendernessVerdict(dc, true, lambdaX));
   r.line(6, "檩条弯矩作用平面外的长细比λy=Ly/Sqr(Iy/A)=", Ly, "/Sqr(", dc.iy, "/", dc.area, ")=", lambdaY,
-         slendernessVerdict(lambdaY));
+         slendernessVerdict(dc, false, lambdaY));
 }
 
 // The roof angle as the sine and cosine terms show it: from the slope value itself.
@@ -84,17 +93,17 @@ double spanRatio(Single Lx, double f, bool windCase) {
   return truncateTo(Lx / (windCase ? std::fabs(f) : f), 1);
 }
 
-void writeDeflection(DesignCase& dc, double qk, Single Lx, bool windCase) {
+void writeDeflection(DesignCase& dc, double qk, Single Lx, bool windCase, const char* loads) {
   const double f = midSpanDeflection(dc, qk);
   const double fShown = truncateTo(f, 2);
   dc.filestring.line(9, "f=5*qk*L^4/(384*E*Ix)=5*", qk * 1000, "*", Lx, "^4/(384*", kModulus, "*", dc.ix, ")=", fShown,
                      "mm");
   if (f == 0) {  // no load, no deflection: nothing to divide by, and nothing to exceed
-    dc.filestring.line(9, "f/L=0/", Lx, passText(dc));
+    dc.filestring.line(9, "f/L=0/", Lx, passText(dc, windCase, loads));
     return;
   }
   const double ratio = spanRatio(Lx, f, windCase);
-  dc.filestring.line(9, "f/L=", fShown, "/", Lx, "=1/", ratio, deflectionVerdict(dc, ratio));
+  dc.filestring.line(9, "f/L=", fShown, "/", Lx, "=1/", ratio, deflectionVerdict(dc, windCase, loads, ratio));
 }
 
 // Dead + live + the larger of snow and dust (snow on a tie); only the snow
@@ -108,7 +117,7 @@ void gravityCase(DesignCase& dc, double alpha, Single Lx) {
   dc.filestring.line(6, "线荷载标准值为:");
   dc.filestring.line(9, snow ? "qk=(qD+qL+qS)*a*cos(α)=(" : "qk=(qD+qL+qA)*a*cos(α)=(", dc.kdeadload, "+",
                      dc.kliveload, "+", third, ")*", dc.marlobay, "*cos(", slopeShown(dc), ")=", qk, "KN/m");
-  writeDeflection(dc, qk, Lx, false);
+  writeDeflection(dc, qk, Lx, false, snow ? "恒载、活载、雪载" : "恒载、活载、积灰荷载");
 }
 
 // Dead load with the characteristic wind, without the adjustment factor.
@@ -121,7 +130,7 @@ void windCase(DesignCase& dc, double alpha, Single Lx) {
   const char* plus = dc.windstyle >= 0 ? "+" : "";
   dc.filestring.line(9, "qk=qD*a*cos(α)+μs*μz*qW*a=", dc.kdeadload, "*", dc.marlobay, "*cos(", slopeShown(dc), ")", plus,
                      dc.windstyle, "*", dc.windhigh, "*", dc.kwindload, "*", dc.marlobay, "=", qk, "KN/m");
-  writeDeflection(dc, qk, Lx, true);
+  writeDeflection(dc, qk, Lx, true, "恒载、风载");
 }
 
 }  // namespace

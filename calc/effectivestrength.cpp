@@ -1,5 +1,7 @@
 #include "calc/effectivestrength.h"
 
+#include "calc/checkrecords.h"
+
 namespace veldrin {
 
 EffectiveSectionCheck effectiveSectionCheck(const DesignCase& dc, double mx, double my) {
@@ -14,6 +16,7 @@ EffectiveSectionCheck effectiveSectionCheck(const DesignCase& dc, double mx, dou
 void writeEffectiveSectionCheck(DesignCase& dc, int combination, const EffectiveSectionCheck& c) {
   ReportText& r = dc.filestring;
   const CornerStresses& s = c.stresses;
+  recordEffective(dc, combination, c.largest, c.passes);
   r.line(7, "荷载组合", chineseNumeral(combination), "有效截面应力(Ix=", dc.ix, ",Iy=", dc.iy, "):");
   r.line(11, "σ7=", s.s7, "MPa;σ8=", s.s8, "MPa;σ3=", s.s3, "MPa;σ4=", s.s4, "MPa");
   if (c.passes) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/checkrecords.h"
+
 namespace veldrin {
 
 namespace {
@@ -29,6 +31,10 @@ const ElementNames& namesOf(Element e) {
   static const ElementNames web{"腹板", "σ4", "σ7", "he1", "he2", "檩条腹板最大压应力>fy=",
                                 "MPa,腹板不满足强度要求!(************)", "腹板应力超标,不满足要求"};
   return e == Element::Upper ? upper : e == Element::Lower ? lower : web;
+}
+
+CheckElement recordedAs(Element e) {
+  return e == Element::Upper ? CheckElement::Upper : e == Element::Lower ? CheckElement::Lower : CheckElement::Web;
 }
 
 struct Plate {
@@ -191,6 +197,8 @@ void noteFailure(DesignCase& dc, Element e) {
 void verdict(DesignCase& dc, Element e, const Plate& p, double s1, double s2, const Widths& w) {
   const int fy = dc.steelfy;
   const bool overstressed = e == Element::Web ? (s1 > fy || s2 > fy) : s2 > fy;
+  // Needing an effective section (ρ < 1) is no failure: only the stress fails.
+  recordStrength(dc, recordedAs(e), e == Element::Web ? std::max(s1, s2) : s2, !overstressed);
   if (overstressed) {
     dc.filestring.line(11, namesOf(e).stressFailure, dc.steelfy, namesOf(e).stressFailureTail);
     noteFailure(dc, e);
@@ -213,7 +221,9 @@ void tensionElement(DesignCase& dc, Element e, double s1, double s2, Single hb) 
          "MPa,均不是压应力,板件不会局部屈曲,全截面有效,按受拉板件验算强度:");
   storeWidths(dc, e, Widths{hb, hb / 2, hb / 2});
   const double largest = std::max(std::fabs(s1), std::fabs(s2));
-  if (largest <= dc.steelfy) {
+  const bool passes = largest <= dc.steelfy;
+  recordStrength(dc, recordedAs(e), largest, passes);
+  if (passes) {
     r.line(11, n.plate, "最大拉应力|σ|=", largest, "MPa<=fy=", dc.steelfy, "MPa,", n.plate, "满足强度要求!");
     return;
   }

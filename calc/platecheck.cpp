@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "calc/checkrecords.h"
 #include "calc/stresscheck.h"
 #include "input/numberrules.h"
 
@@ -38,8 +39,12 @@ struct Flange {
   Single& width;        // be1 or be2
 };
 
+CheckElement recordedAs(const Flange& f) { return &f.texts == &kUpper ? CheckElement::Upper : CheckElement::Lower; }
+
 void tensionTest(DesignCase& dc, Platform& ui, const Flange& f) {
-  if (std::fabs(f.lip) <= dc.steelfy && std::fabs(f.support) <= dc.steelfy) {
+  const bool passes = std::fabs(f.lip) <= dc.steelfy && std::fabs(f.support) <= dc.steelfy;
+  recordStrength(dc, recordedAs(f), std::max(std::fabs(f.lip), std::fabs(f.support)), passes);
+  if (passes) {
     dc.filestring.line(11, f.texts.tensionPassed);
     return;
   }
@@ -54,6 +59,7 @@ bool compressionWithinFy(const DesignCase& dc, double smax) { return smax <= dc.
 // Returns whether σmax stays within fy; only a failure is written.
 bool reducedFlangeStress(DesignCase& dc, const Flange& f, double smax, const char* smaxPoint) {
   const bool within = compressionWithinFy(dc, smax);
+  recordStrength(dc, recordedAs(f), smax, within);  // needing an effective section is no failure by itself
   if (!within) {
     dc.filestring.line(11, f.texts.plate, "最大压应力", smaxPoint, ">fy=", dc.steelfy, "MPa,", f.texts.plate,
                        "不满足强度要求!(************)");
@@ -79,6 +85,7 @@ void ratioTest(DesignCase& dc, const Flange& f, double xi, double smax, const ch
     return;
   }
   const bool within = smax <= dc.steelfy;
+  recordStrength(dc, recordedAs(f), smax, within);
   r.line(11, "计算板件容许宽厚比", htf, "=", allowed, ">=", "实际宽厚比b/t=", shown, within ? "并且" : "但是", smaxPoint,
          within ? "<=fy=" : ">fy=", dc.steelfy, "MPa");
   r.line(11, f.texts.plate, within ? "满足工程要求!" : "不满足工程要求!(************)");
@@ -152,8 +159,12 @@ double askWebRatio(Platform& ui, const CornerStresses& s, Single slenderness) {
   return std::isfinite(typed) && typed > 0 ? typed : 0.0;
 }
 
+double largerWebStress(const CornerStresses& s) { return std::max(std::fabs(s.s4), std::fabs(s.s7)); }
+
 void webStressTest(DesignCase& dc, Platform& ui, const CornerStresses& s, const char* lead) {
-  if (std::fabs(s.s4) <= dc.steelfy && std::fabs(s.s7) <= dc.steelfy) {
+  const bool passes = largerWebStress(s) <= dc.steelfy;
+  recordStrength(dc, CheckElement::Web, largerWebStress(s), passes);
+  if (passes) {
     dc.filestring.line(11, lead, "4、7处应力均小于设计强度，腹板全截面有效，腹板满足要求!");
     return;
   }
@@ -165,6 +176,7 @@ void webStressTest(DesignCase& dc, Platform& ui, const CornerStresses& s, const 
 // too; returns whether max(σ4, σ7) stays within fy.
 bool reducedWebStress(DesignCase& dc, Platform& ui, const CornerStresses& s) {
   const bool within = compressionWithinFy(dc, std::max(s.s4, s.s7));
+  recordStrength(dc, CheckElement::Web, std::max(s.s4, s.s7), within);  // as for a flange
   if (!within) {
     dc.filestring.line(11, "腹板最大压应力>fy=", dc.steelfy, "MPa,腹板不满足强度要求!(************)");
     ui.messageBox("腹板4或7处应力大于设计强度，查看计算结果后请重新调整檩条数据!", kOverstressTitle,

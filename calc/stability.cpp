@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "basetypes/runstop.h"
+#include "calc/checkrecords.h"
 
 namespace veldrin {
 
@@ -145,6 +146,7 @@ void flangeStress(DesignCase& dc, double qy, double psiB) {
   const double bending = dc.mx * dc.h / (2 * psiB * dc.ix);
   const double sigma = truncateTo((qy >= 0 ? bending : -bending) + dc.my / dc.iy * (dc.b - x0), 2);
   const bool passes = sigma <= dc.steelfy;
+  recordStability(dc, qy >= 0 ? "σ8" : "σ3", sigma, passes);
   dc.filestring.line(9,
                      qy >= 0 ? "最大应力为σ8=mx*h/(2*ψb * ix)+my/iy*(b-x0)＝"
                              : "最大应力为σ3=-mx*h/(2*ψb * ix)+my/iy*(b-x0)＝-",

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "calc/checkrecords.h"
 #include "calc/effectivewidth.h"
 #include "calc/sectionproperties.h"
 #include "basetypes/runstop.h"
@@ -67,7 +68,9 @@ void webLines(DesignCase& dc, const Check& c) {
 
 // The flange in tension passes when |σ| <= fy at its web junction.
 bool lowerFlangeInTension(DesignCase& dc, const Check& c) {
-  if (std::fabs(c.s.s4) <= dc.steelfy) {
+  const bool passes = std::fabs(c.s.s4) <= dc.steelfy;
+  recordStrength(dc, CheckElement::Lower, std::fabs(c.s.s4), passes);
+  if (passes) {
     dc.filestring.line(11, "檩条下翼缘最大应力σ4<=fy=", dc.steelfy, "MPa,下翼缘满足要求!");
     return true;
   }
@@ -77,7 +80,9 @@ bool lowerFlangeInTension(DesignCase& dc, const Check& c) {
 }
 
 bool upperFlangeInTension(DesignCase& dc, const Check& c) {
-  if (std::fabs(c.s.s7) <= dc.steelfy) {
+  const bool passes = std::fabs(c.s.s7) <= dc.steelfy;
+  recordStrength(dc, CheckElement::Upper, std::fabs(c.s.s7), passes);
+  if (passes) {
     dc.filestring.line(11, "檩条上翼缘最大应力σ7<=fy=", dc.steelfy, "MPa,上翼缘满足要求!");
     return true;
   }

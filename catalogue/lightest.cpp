@@ -40,18 +40,14 @@ void refuse(SectionTrial& trial, std::string reason) {
 }
 
 // Passes when every record passes; the governing record is the first with
-// the highest utilisation.
+// the highest utilisation, as in the report's summary.
 void judge(const CheckResults& checks, SectionTrial& trial) {
   if (checks.empty()) return refuse(trial, "计算未给出验算记录");
-  const CheckResult* governing = &checks.front();
-  bool allPass = true;
   for (const CheckResult& check : checks) {
     if (!std::isfinite(check.utilisation)) return refuse(trial, "验算“" + check.name + "”的利用率无效");
-    if (check.utilisation > governing->utilisation) governing = &check;
-    allPass = allPass && check.passes;
   }
-  trial.governing = *governing;
-  trial.status = allPass ? TrialStatus::Pass : TrialStatus::Fail;
+  trial.governing = checks[governingCheck(checks)];
+  trial.status = failingChecks(checks) == 0 ? TrialStatus::Pass : TrialStatus::Fail;
 }
 
 SectionTrial trySection(const FormState& caseForm, const CatalogueSection& section) {

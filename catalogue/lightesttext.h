@@ -23,7 +23,4 @@ std::string proposalLine(const LightestSearch& search);
 // that none passes); LF line ends.
 std::string lightestTable(const LightestSearch& search);
 
-// Columns of a monospaced terminal: Chinese characters take two.
-std::size_t displayWidth(const std::string& utf8);
-
 }  // namespace veldrin

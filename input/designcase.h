@@ -60,6 +60,8 @@ struct DesignCase {
   // Moments of the last stability check, N·mm.
   double mx = 0, my = 0;
 
+  int combination = 0;  // the load combination being checked (1 … 6), for its records
+
   std::string errstr;
   ReportText filestring;
   CheckResults checks;  // the verdicts of the last run, in report order

@@ -1,8 +1,10 @@
 #include "input/numberrules.h"
 
 #include <cctype>
+#include <charconv>
 #include <cstdlib>
 #include <string>
+#include <system_error>
 
 namespace veldrin {
 
@@ -33,11 +35,15 @@ std::size_t numberLength(std::string_view s) {
 }
 
 double parseNumber(std::string_view s) {
-  std::string text(s);
+  std::string text(s.substr(!s.empty() && s[0] == '+' ? 1 : 0));  // from_chars takes no plus sign
   for (char& c : text) {
     if (c == 'D' || c == 'd') c = 'E';
   }
-  return std::strtod(text.c_str(), nullptr);  // overflow gives +-HUGE_VAL (inf)
+  double value = 0;
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  // Beyond a double's range strtod gives +-inf or the nearest tiny value; the rare case goes there.
+  if (result.ec == std::errc::result_out_of_range) return std::strtod(text.c_str(), nullptr);
+  return value;
 }
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }

@@ -55,7 +55,9 @@ const char* threeJustification(const LoadCombinations& combos) {
   return "[因为荷载组合三设计值小于荷载组合四、五设计值,仍选载组合三进行檩条稳定计算]";
 }
 
-void check(DesignCase& dc, const LoadCombination& combo, Single pointLoad) {
+void check(DesignCase& dc, const LoadCombinations& combos, std::size_t index, Single pointLoad) {
+  const LoadCombination& combo = combos[index];
+  dc.combination = static_cast<int>(index) + 1;
   stability_code2(dc, combo.qx, combo.qy, pointLoad, dc.latiaonum);
 }
 
@@ -63,7 +65,7 @@ void checkGoverningDownward(DesignCase& dc, const LoadCombinations& combos, Sing
   const StabilityChoice chosen = heaviestDownward(combos, oneOrTwo(combos));
   dc.filestring.line(3, chosen.justification);
   dc.filestring.line(3, chosen.heading);
-  check(dc, combos[chosen.combination], noPointLoad);
+  check(dc, combos, chosen.combination, noPointLoad);
 }
 
 }  // namespace
@@ -77,10 +79,10 @@ void stabilitySection(DesignCase& dc, const LoadCombinations& combos) {
   }
   dc.filestring.line(3, threeJustification(combos));
   dc.filestring.line(3, "<二>荷载组合三稳定计算");
-  check(dc, combos[kThree], noPointLoad);
+  check(dc, combos, kThree, noPointLoad);
   if (combos[kSix].Q != 0) {
     dc.filestring.line(3, "<三>荷载组合六稳定计算");
-    check(dc, combos[kSix], combos[kSix].Q);
+    check(dc, combos, kSix, combos[kSix].Q);
   }
 }
 

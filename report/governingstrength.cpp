@@ -99,6 +99,7 @@ Single pointLoadOf(const LoadCombinations& combos, std::size_t k) { return k == 
 // One combination's check; remembers whether it ended asking for an
 // effective section (a later check may clear the flag again).
 void check(DesignCase& dc, Platform& ui, const LoadCombinations& combos, std::size_t k, StrengthChecks& checked) {
+  dc.combination = static_cast<int>(k) + 1;
   neili(dc, ui, combos[k].qx, combos[k].qy, pointLoadOf(combos, k), dc.marlolength, dc.latiaonum);
   checked.combinations.push_back(k);
   checked.effectiveSectionFound = checked.effectiveSectionFound || dc.effectflag;

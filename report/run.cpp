@@ -9,6 +9,7 @@
 #include "report/governing.h"
 #include "basetypes/runstop.h"
 #include "report/sectionone.h"
+#include "report/summary.h"
 
 namespace veldrin {
 
@@ -97,6 +98,8 @@ void writeReport(const FormState& form, DesignCase& dc, Platform& ui, std::strin
   step = "檩条构造以及变形计算";
   heading(dc, "五、檩条构造以及变形计算");
   slendernessAndDeflection(dc, alpha);
+  heading(dc, "六、验算结果汇总");
+  writeSummary(dc.filestring, dc.checks);
   writeBanner(dc, form.field(3));
 }
 

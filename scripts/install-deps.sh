@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and testing need, when it is missing (Debian, as root).
 set -euo pipefail
-packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
+packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev qt6-base-dev
           fonts-arphic-uming xvfb xauth poppler-utils qt6-translations-l10n)
 missing=()
 for p in "${packages[@]}"; do

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTime>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -12,6 +13,7 @@
 #include "figures/qt/sectionlegend.h"
 #include "input/qt/fieldbox.h"
 #include "report/run.h"
+#include "report/summary.h"
 #include "toolkit/qt/guardedcommand.h"
 
 namespace veldrin {
@@ -30,6 +32,10 @@ Qt::CheckState checkStateOf(int value) {
   if (value == 1) return Qt::Checked;
   return value == 2 ? Qt::PartiallyChecked : Qt::Unchecked;
 }
+
+// Calm tints that leave the black text easy to read.
+const QColor kFailingTint(0xF2, 0xD4, 0xD0);
+const QColor kPassingTint(0xD5, 0xEB, 0xD3);
 
 }  // namespace
 
@@ -100,7 +106,20 @@ void FrmMain::showFormState(const FormState& form) {
 void FrmMain::cmdshowClick() {
   const RunOutcome outcome = cmdshow_Click(formState(), dc_, WindowToolkit::current());
   labout_->setText(toQ(dc_.labout));
-  if (outcome.completed) FrmOut::load(*this)->showReport(toQ(outcome.report));
+  if (!outcome.completed) return;  // a stopped run leaves the panel as the last run left it
+  showVerdict(outcome.checks);
+  FrmOut::load(*this)->showReport(toQ(outcome.report));
+}
+
+// The words say the verdict; the tint only repeats it.
+void FrmMain::showVerdict(const CheckResults& checks) {
+  QStringList lines;
+  for (const std::string& line : quickResultLines(checks)) lines << toQ(line);
+  labverdict_->setText(lines.join('\n'));
+  QPalette tinted = quickResult_->palette();
+  tinted.setColor(QPalette::Window, failingChecks(checks) == 0 ? kPassingTint : kFailingTint);
+  quickResult_->setPalette(tinted);
+  quickResult_->setAutoFillBackground(true);
 }
 
 void FrmMain::cmdhelpClick() {

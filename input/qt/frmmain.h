@@ -69,6 +69,7 @@ class FrmMain : public QWidget, public ResultHost, public SectionTextSource {
   // Handlers.
   void formLoad();
   void cmdshowClick();
+  void showVerdict(const CheckResults& checks);
   void cmdhelpClick();
   void cmdtuClick();
   void picture1Click();
@@ -110,6 +111,8 @@ class FrmMain : public QWidget, public ResultHost, public SectionTextSource {
   QPushButton* cmdselect_ = nullptr;
   SectionLegend* picture1_ = nullptr;
   QLabel* labout_ = nullptr;
+  QLabel* labverdict_ = nullptr;      // the conclusion and the governing check of the last run
+  QGroupBox* quickResult_ = nullptr;  // the panel, red when a check fails, green when all pass
 };
 
 }  // namespace veldrin

@@ -17,6 +17,7 @@
 #include "figures/qt/sectionlegend.h"
 #include "input/qt/fieldbox.h"
 #include "input/qt/frmmain.h"
+#include "input/qt/phraselabel.h"
 #include "input/qt/songfont.h"
 
 namespace veldrin {
@@ -96,8 +97,11 @@ void FrmMain::buildControls() {
   picture1_ = new SectionLegend(this);
   picture1_->setObjectName("Picture1");
   picture1_->setFocusPolicy(Qt::TabFocus);
-  labout_ = new QLabel(this);
+  labout_ = new PhraseLabel(this);
   labout_->setObjectName("Labout");
+  labverdict_ = new QLabel(this);
+  labverdict_->setObjectName("Labverdict");
+  labverdict_->setTextFormat(Qt::PlainText);
 }
 
 QLabel* FrmMain::labelFor(int n, QWidget* parent) {
@@ -167,12 +171,15 @@ QGroupBox* FrmMain::buildGeometryFrame() {
 
 QGroupBox* FrmMain::buildQuickResultFrame() {
   auto* frame = new QGroupBox("快速显示结果", this);
+  frame->setObjectName("QuickResult");
   frame->setFont(songFont(kControlPoints));
   auto* inside = new QVBoxLayout(frame);
   labout_->setWordWrap(true);
   labout_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  labout_->setMinimumSize(twips(3375), twips(2895));
-  inside->addWidget(labout_);
+  labout_->setMinimumSize(twips(3375), twips(1935));
+  inside->addWidget(labout_, 1);
+  inside->addWidget(labverdict_);  // its lines are short: it never wraps inside one
+  quickResult_ = frame;
   return frame;
 }
 

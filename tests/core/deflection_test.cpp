@@ -104,6 +104,12 @@ TEST(Deflection, SlendernessIsFlooredBeforeTheLimitOf220) {
 TEST(Deflection, RatioIsFlooredBeforeTheSelectedLimit) {
   DesignCase short240 = unitLoadCase(5661900, 1);  // L/f = 239.99
   EXPECT_EQ(run(short240, 0).at(9), "         f/L=30/7200=1/239.9>1/240,挠度不满足要求!(*************)");
+  ASSERT_EQ(short240.checks.size(), 4u);  // λx, λy, gravity, wind
+  EXPECT_EQ(short240.checks[2].quantity, "gravity");
+  EXPECT_DOUBLE_EQ(short240.checks[2].demand, 239.9);
+  EXPECT_DOUBLE_EQ(short240.checks[2].limit, 240);
+  EXPECT_DOUBLE_EQ(short240.checks[2].utilisation, 1.001);
+  EXPECT_FALSE(short240.checks[2].passes);
 
   DesignCase at240 = unitLoadCase(5663300, 1);  // L/f = 240.049
   EXPECT_EQ(run(at240, 0).at(9), "         f/L=29.99/7200=1/240<=1/240,挠度满足要求!");

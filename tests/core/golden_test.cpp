@@ -55,7 +55,7 @@ TEST_P(GoldenReport, MatchesTheFrozenReport) {
   const fs::path args = kGolden / (GetParam() + ".args");
   const fs::path want = kGolden / (GetParam() + ".txt");
   ASSERT_TRUE(fs::exists(want)) << want;
-  // The process id keeps two checkouts tested at once from sharing the file.
+  // The process id keeps runs of the suite in other trees from writing the same file.
   const fs::path got =
       fs::temp_directory_path() / ("veldrin-golden-" + std::to_string(::getpid()) + "-" + GetParam() + ".txt");
   const std::string extra = fs::exists(args) ? " " + firstLine(slurp(args)) : "";

@@ -2,10 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "basetypes/runstop.h"
+#include "catalogue/lightestjson.h"
 #include "catalogue/lightesttext.h"
+#include "catalogue/sectionmass.h"
+#include "report/checksjson.h"
+#include "report/run.h"
+#include "report/summary.h"
+#include "support/scriptedplatform.h"
 
 using namespace veldrin;
+using veldrin::testing::ScriptedPlatform;
 
 namespace {
 
@@ -137,4 +146,101 @@ TEST(Lightest, TableColumnsLineUpAndTheProposalComesLast) {
   const std::string noneLine = "\n没有满足全部验算要求的截面\n";
   EXPECT_EQ(none.substr(none.size() - noneLine.size()), noneLine);
   EXPECT_EQ(none.find("(推荐)"), std::string::npos);
+}
+
+// The window's defaults (Q235, 1/150, no sag rods): no section of the
+// catalogue is stable enough under combination six's point load at 7.2 m
+// without sag rods, so none is proposed; with one sag rod the lightest that
+// passes is C280×80×20×2.5 (9.01 kg/m, stability of combination three,
+// 0.845), lighter than C250×75×20×3.0 (9.78 kg/m), which also passes.
+TEST(Lightest, DefaultCaseWithoutAndWithASagRod) {
+  const std::vector<CatalogueSection> sections = builtinCatalogue().sections;
+  const LightestSearch none = searchLightest(defaultCase(), sections);
+  EXPECT_FALSE(none.proposed);
+  for (std::size_t i = 4; i < none.trials.size(); ++i) {
+    const SectionTrial& trial = none.trials[i];
+    EXPECT_EQ(trial.status, TrialStatus::Fail) << trial.section.name;
+    ASSERT_TRUE(trial.governing) << trial.section.name;
+    EXPECT_EQ(trial.governing->section, CheckSection::Stability) << trial.section.name;
+    EXPECT_EQ(trial.governing->combination, 6) << trial.section.name;
+    EXPECT_GT(trial.governing->utilisation, 2) << trial.section.name;
+  }
+
+  FormState oneRod = defaultCase();
+  oneRod.combo3 = 1;
+  const LightestSearch search = searchLightest(oneRod, sections);
+  ASSERT_TRUE(search.proposed);
+  const SectionTrial& best = search.trials[*search.proposed];
+  EXPECT_EQ(best.section.name, "C280×80×20×2.5");
+  EXPECT_EQ(best.status, TrialStatus::Pass);
+  EXPECT_EQ(best.governing->name, "荷载组合三 稳定 σ3");
+  EXPECT_EQ(best.governing->utilisation, 0.845);
+  EXPECT_EQ(massShown(*best.mass), 9.01);
+  for (const SectionTrial& trial : search.trials) {
+    if (trial.status == TrialStatus::Pass) {
+      EXPECT_GE(massShown(*trial.mass), 9.01) << trial.section.name;
+    }
+  }
+}
+
+// 8 m span, 1/360, two sag rods, sheeting restraining, a light construction
+// load and wind: C180×70×20×2.0 (5.39 kg/m) passes strength, stability and
+// slenderness but deflects 2.1 times the limit; it is not proposed, and the
+// lightest section that passes every check is.
+TEST(Lightest, PassingStrengthButFailingDeflectionIsNotProposed) {
+  FormState form = defaultCase();
+  form.combo2 = 2;
+  form.combo3 = 2;
+  form.check1 = 1;
+  form.field(11) = "8";
+  form.field(18) = "0.1";
+  form.field(8) = "0.1";
+  const LightestSearch search = searchLightest(form, builtinCatalogue().sections);
+  ASSERT_TRUE(search.proposed);
+  EXPECT_EQ(search.trials[*search.proposed].section.name, "C250×75×20×2.0");
+  const auto c180 = std::find_if(search.trials.begin(), search.trials.end(),
+                                 [](const SectionTrial& t) { return t.section.name == "C180×70×20×2.0"; });
+  ASSERT_NE(c180, search.trials.end());
+  EXPECT_EQ(c180->status, TrialStatus::Fail);
+  EXPECT_EQ(c180->governing->section, CheckSection::Deflection);
+
+  // Its own run: every record but deflection passes.
+  form.field(4) = "180", form.field(5) = "70", form.field(6) = "20", form.field(7) = "2";
+  DesignCase dc;
+  ScriptedPlatform ui;
+  const RunOutcome run = cmdshow_Click(form, dc, ui, ReportMode::Quiet);
+  ASSERT_TRUE(run.completed);
+  bool deflectionFails = false;
+  for (const CheckResult& check : run.checks) {
+    if (check.section == CheckSection::Deflection) deflectionFails = deflectionFails || !check.passes;
+    else EXPECT_TRUE(check.passes) << check.name;
+  }
+  EXPECT_TRUE(deflectionFails);
+  EXPECT_GT(c180->governing->utilisation, 2);
+}
+
+TEST(Lightest, JsonHoldsEverySectionInCatalogueOrder) {
+  FormState oneRod = defaultCase();
+  oneRod.combo3 = 1;
+  const LightestSearch search = searchLightest(oneRod, builtinCatalogue().sections);
+  const nlohmann::json j = nlohmann::json::parse(lightestJson(search).dump());
+  ASSERT_EQ(j["sections"].size(), 29u);
+  ASSERT_TRUE(search.proposed);
+  EXPECT_EQ(j["proposed"], *search.proposed);
+  const nlohmann::json& refused = j["sections"][0];
+  EXPECT_EQ(refused["name"], "C80×40×15×2.0");
+  EXPECT_EQ(refused["status"], "refused");
+  EXPECT_EQ(refused["reason"], kHeightBounds);
+  EXPECT_EQ(refused["mass"], 2.7226155);  // 346.83 mm² · 7.85e-3 kg/m
+  EXPECT_TRUE(refused["max_utilisation"].is_null());
+  EXPECT_TRUE(refused["governing"].is_null());
+  const nlohmann::json& best = j["sections"][*search.proposed];
+  EXPECT_EQ(best["name"], "C280×80×20×2.5");
+  EXPECT_EQ((std::array<double, 4>{best["h"], best["b"], best["a"], best["t"]}), (std::array<double, 4>{280, 80, 20, 2.5}));
+  EXPECT_EQ(best["status"], "pass");
+  EXPECT_FALSE(best.contains("reason"));
+  EXPECT_EQ(best["max_utilisation"], 0.845);
+  EXPECT_EQ(best["governing"], checkJson(*search.trials[*search.proposed].governing));
+  EXPECT_EQ(best["governing"]["section"], "stability");
+  EXPECT_EQ(j["sections"][4]["status"], "fail");
 }

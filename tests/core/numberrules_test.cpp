@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <string>
 
 using veldrin::isNumeric;
 using veldrin::leadingNumber;
@@ -51,4 +53,25 @@ TEST(NumericTest, TheWholeTextMustBeOneNumber) {
   EXPECT_FALSE(isNumeric("abc"));
   EXPECT_FALSE(isNumeric("1 2"));
   EXPECT_FALSE(isNumeric("1e"));
+}
+
+// The leading number is read as the C library reads it, out of range too.
+TEST(LeadingNumber, ReadsAsTheCLibraryDoes) {
+  const char* texts[] = {"+5",      "-.5",   "5.",         "1.5E3",     "2.5D-2",  "-1e-400", "1e-400",
+                         "-1E400",  "1e-310", "0.1",        "7.2",       "123456789012345678901234567890",
+                         "0.00000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+                         "00000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+                         "00000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+                         "000000000000000000000000000000000000000000000000000000000000000000000000000000000000001"};
+  for (const char* text : texts) {
+    std::string c(text);
+    for (char& ch : c) {
+      if (ch == 'D') ch = 'E';
+    }
+    const double want = std::strtod(c.c_str(), nullptr);
+    const double got = leadingNumber(text);
+    EXPECT_EQ(std::signbit(got), std::signbit(want)) << text;
+    if (std::isnan(want)) continue;
+    EXPECT_EQ(got, want) << text;
+  }
 }

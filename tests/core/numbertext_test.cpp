@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
+#include <random>
 
 #include "basetypes/reporttext.h"
 
@@ -103,4 +106,25 @@ TEST(ReportLine, MutedTextWritesNothingButStillRefusesNonFiniteNumbers) {
   r.setMuted(false);
   r.line(0, "q=", 1.5);
   EXPECT_EQ(r.str(), "q=1.5\r\n");
+}
+
+// The texts are those of the C library's "%.15G" and "%.7G", and the
+// roundings those of printing and reading back, over every magnitude.
+TEST(NumberText, AgreesWithTheCLibraryOverRandomValues) {
+  std::mt19937_64 rng(7);
+  std::uniform_real_distribution<double> mantissa(-10, 10);
+  std::uniform_int_distribution<int> exponent(-12, 22);
+  char buf[64];
+  for (int i = 0; i < 200000; ++i) {
+    const int e = exponent(rng);
+    double v = mantissa(rng) * std::pow(10.0, e);
+    if (i % 4 == 0) v = std::round(v * 100) / 100;  // values with few decimals, as the report has them
+    std::snprintf(buf, sizeof buf, "%.15G", v);
+    ASSERT_EQ(numText(v), v == 0 ? "0" : buf) << v;
+    ASSERT_EQ(veldrin::roundTo15(v), v == 0 ? v : std::strtod(buf, nullptr)) << buf;
+    const float f = static_cast<float>(v);
+    std::snprintf(buf, sizeof buf, "%.7G", static_cast<double>(f));
+    ASSERT_EQ(numText(Single(f)), f == 0 ? "0" : buf) << buf;
+    ASSERT_EQ(veldrin::decimalOfFloat(f), std::strtod(buf, nullptr)) << buf;
+  }
 }

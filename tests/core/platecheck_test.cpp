@@ -75,6 +75,14 @@ TEST(PlateCheck, BracketedFlangeAndTheWebDialog) {
   EXPECT_EQ(dc.be1, 75);
   EXPECT_TRUE(dc.effectflag);
   EXPECT_TRUE(ui.messages.empty());
+  // The web only needs an effective section: no failure, its larger compression recorded.
+  ASSERT_EQ(dc.checks.size(), 3u);
+  const double demands[] = {152.27, 135.23, 114.77};
+  for (std::size_t i = 0; i < 3; ++i) {
+    EXPECT_DOUBLE_EQ(dc.checks[i].demand, demands[i]) << i;
+    EXPECT_TRUE(dc.checks[i].passes) << i;
+  }
+  EXPECT_EQ(dc.checks[2].element, veldrin::CheckElement::Web);
 }
 
 TEST(PlateCheck, CancelOrTextGivesARatioOfZero) {
@@ -151,6 +159,10 @@ TEST(PlateCheck, OverstressedTensionAndWebRaiseWarningBoxes) {
   EXPECT_GE(indexOf(got, at(11, "下翼缘3或4处应力大于设计强度，请重新调整檩条数据!")), 0);
   EXPECT_EQ(got.back(), at(11, "腹板有效宽厚比大于实际宽厚比，腹板全部有效!腹板4或7处应力大于设计强度，请重新调整檩条数据!"));
   ASSERT_EQ(ui.messages.size(), 2u);
+  ASSERT_EQ(dc.checks.size(), 3u);
+  EXPECT_FALSE(dc.checks[1].passes);  // lower flange in tension
+  EXPECT_FALSE(dc.checks[2].passes);  // web
+  EXPECT_DOUBLE_EQ(dc.checks[2].utilisation, 1.163);  // 250 / 215
   EXPECT_EQ(ui.messages[0].text, "下翼缘3或4处应力大于设计强度，查看计算结果后请重新调整檩条数据!");
   EXPECT_EQ(ui.messages[1].text, "腹板4或7处应力大于设计强度，查看计算结果后请重新调整檩条数据!");
   for (const auto& shown : ui.messages) {

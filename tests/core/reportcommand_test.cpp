@@ -12,6 +12,8 @@
 #include <sstream>
 #include <string>
 
+#include <nlohmann/json.hpp>
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -66,6 +68,7 @@ TEST_F(ReportCommand, HelpDocumentsTheCommand) {
   const Result r = run("--help");
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_NE(r.out.find("--web-ratio"), std::string::npos);
+  EXPECT_NE(r.out.find("--json"), std::string::npos);
   EXPECT_NE(r.out.find("Exit status"), std::string::npos);
   EXPECT_NE(r.out.find("--lightest"), std::string::npos);
   EXPECT_NE(r.out.find("GBJ18-87 the search is not"), std::string::npos);
@@ -148,6 +151,49 @@ TEST_F(ReportCommand, LightestTakesAUserCatalogueAndReportsItsBadRows) {
   for (std::string line; std::getline(lines, line);) rows.push_back(line);
   ASSERT_EQ(rows.size(), 1u + 29u + 1u + 1u);  // heading, built-in, the user's section, the proposal
   EXPECT_EQ(rows[30].rfind("C230×75×20×2.3 ", 0), 0u) << rows[30];
+}
+
+// The default case fails stability in all three combinations and λy.
+TEST_F(ReportCommand, JsonOfTheDefaultCaseParsesBackToItsVerdicts) {
+  const Result r = run("--json " + example());
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const nlohmann::json j = nlohmann::json::parse(r.out);
+  EXPECT_EQ(j.at("verdict"), "fail");
+  const nlohmann::json& checks = j.at("checks");
+  ASSERT_EQ(checks.size(), 15u);
+  ASSERT_EQ(j.at("governing"), 10);
+  EXPECT_EQ(j.at("max_utilisation"), 3.804);
+  EXPECT_EQ(checks[10], nlohmann::json::parse(R"({"section": "stability", "combination": 6, "element": null,
+      "quantity": "sigma", "demand": 817.69, "limit": 215, "unit": "MPa", "utilisation": 3.804,
+      "passes": false, "location": null})"));
+  EXPECT_EQ(checks[6], nlohmann::json::parse(R"({"section": "effective", "combination": 3, "element": null,
+      "quantity": "sigma", "demand": 196.17, "limit": 215, "unit": "MPa", "utilisation": 0.913,
+      "passes": true, "location": null})"));
+  EXPECT_EQ(checks[0], nlohmann::json::parse(R"({"section": "strength", "combination": 3, "element": "upper",
+      "quantity": "sigma", "demand": 192.91, "limit": 215, "unit": "MPa", "utilisation": 0.898,
+      "passes": true, "location": null})"));
+  EXPECT_EQ(checks[12], nlohmann::json::parse(R"({"section": "slenderness", "combination": null, "element": null,
+      "quantity": "lambda_y", "demand": 275.93, "limit": 220, "unit": "", "utilisation": 1.255,
+      "passes": false, "location": null})"));
+  EXPECT_EQ(checks[14], nlohmann::json::parse(R"({"section": "deflection", "combination": null, "element": null,
+      "quantity": "wind", "demand": 287.9, "limit": 150, "unit": "L/f", "utilisation": 0.522,
+      "passes": true, "location": null})"));
+  int failing = 0;
+  for (const nlohmann::json& c : checks) failing += c.at("passes") ? 0 : 1;
+  EXPECT_EQ(failing, 4);
+}
+
+TEST_F(ReportCommand, JsonGoesToTheOutputFileAndARefusedRunPrintsNone) {
+  const Result toFile = run("--json " + example() + " -o " + (dir / "checks.json").string());
+  EXPECT_EQ(toFile.exitCode, 0);
+  EXPECT_EQ(nlohmann::json::parse(slurp(dir / "checks.json")).at("checks").size(), 15u);
+  // The JSON whatever the name: a document name asks for no document here.
+  EXPECT_EQ(run("--json " + example() + " -o " + (dir / "checks.pdf").string()).exitCode, 0);
+  EXPECT_EQ(nlohmann::json::parse(slurp(dir / "checks.pdf")).at("verdict"), "fail");
+  const fs::path p = variant("\"A3\",\"1/999\",\"0\",\"门式钢架轻型房屋钢结构技术规程CECS102:98\",\"屋面板不能阻止檩条的侧向失稳\"");
+  const Result refused = run("--json " + p.string());
+  EXPECT_EQ(refused.exitCode, 2);
+  EXPECT_TRUE(refused.out.empty());
 }
 
 // Hostile output paths: the report replaces OUT whole through a temporary of
@@ -249,4 +295,22 @@ TEST_F(ReportCommand, DocumentKindsFollowTheBuild) {
       EXPECT_FALSE(fs::exists(out));
     }
   }
+}
+
+TEST_F(ReportCommand, LightestProposesLastAndExitsByWhetherASectionPasses) {
+  const std::string words = "\"A3\",\"1/150\",\"%\",\"门式钢架轻型房屋钢结构技术规程CECS102:98\",\"屋面板不能阻止檩条的侧向失稳\"";
+  std::string oneRod = words;
+  oneRod.replace(oneRod.find('%'), 1, "1");
+  const Result passes = run("--lightest " + variant(oneRod).string());
+  EXPECT_EQ(passes.exitCode, 0) << passes.err;
+  EXPECT_TRUE(passes.err.empty()) << passes.err;
+  const std::string last = passes.out.substr(passes.out.rfind('\n', passes.out.size() - 2) + 1);
+  EXPECT_EQ(last, "推荐截面: C280×80×20×2.5  9.01kg/m  控制验算: 荷载组合三 稳定 σ3  利用率: 0.845\n");
+
+  const Result none = run("--lightest --json " + example());
+  EXPECT_EQ(none.exitCode, 3) << none.err;
+  const nlohmann::json j = nlohmann::json::parse(none.out);
+  EXPECT_TRUE(j["proposed"].is_null());
+  EXPECT_EQ(j["sections"].size(), 29u);
+  EXPECT_EQ(j["sections"][28]["status"], "fail");
 }

@@ -88,6 +88,11 @@ TEST(StressCheck, TensionFlangeAtExactlyFyPasses) {
   EXPECT_GE(indexOf(got, at(11, "截面边缘正应力比值β=σ4/σ7＝-215/215=-1")), 0);
   EXPECT_EQ(got.back(), kClosing);
   EXPECT_TRUE(dc.labout.empty());
+  ASSERT_EQ(dc.checks.size(), 3u);  // upper flange, lower flange, web
+  EXPECT_EQ(dc.checks[1].element, veldrin::CheckElement::Lower);
+  EXPECT_DOUBLE_EQ(dc.checks[1].demand, 215);
+  EXPECT_DOUBLE_EQ(dc.checks[1].utilisation, 1.0);
+  EXPECT_TRUE(dc.checks[1].passes);
 }
 
 TEST(StressCheck, FailingTensionFlangeSuppressesTheClosingLine) {
@@ -97,6 +102,10 @@ TEST(StressCheck, FailingTensionFlangeSuppressesTheClosingLine) {
   const std::vector<std::string> got = lines(dc);
   EXPECT_GE(indexOf(got, at(11, "檩条下翼缘最大应力σ4>fy=215MPa,下翼缘不满足要求!(************)")), 0);
   EXPECT_GE(indexOf(got, at(11, "上翼缘满足强度要求!")), 0);
+  ASSERT_EQ(dc.checks.size(), 3u);
+  EXPECT_DOUBLE_EQ(dc.checks[1].demand, 232.2);
+  EXPECT_FALSE(dc.checks[1].passes);
+  EXPECT_TRUE(dc.checks[0].passes);
   EXPECT_EQ(indexOf(got, kClosing), -1);
   EXPECT_EQ(dc.labout, "下翼缘应力超标,不满足要求");
   EXPECT_FALSE(dc.effectflag);
@@ -116,6 +125,10 @@ TEST(StressCheck, FailingCompressedFlangeIsNotHiddenByAPassingWeb) {
   EXPECT_EQ(indexOf(got, kClosing), -1);
   EXPECT_TRUE(dc.effectflag);
   EXPECT_EQ(dc.labout, "上翼缘应力超标,不满足要求");
+  ASSERT_EQ(dc.checks.size(), 3u);
+  EXPECT_DOUBLE_EQ(dc.checks[0].demand, 234.1);
+  EXPECT_FALSE(dc.checks[0].passes);
+  EXPECT_TRUE(dc.checks[2].passes);
 }
 
 TEST(StressCheck, EachCheckStartsFromTheFullSectionAndAClearFlag) {

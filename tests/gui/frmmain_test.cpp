@@ -1,10 +1,12 @@
 #include <QDateTime>
+#include <QGroupBox>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTextEdit>
 
 #include "figures/qt/sectionlegend.h"
 #include "gui/frmmain_fixture.h"
+#include "input/qt/phraselabel.h"
 #include "input/validation.h"
 
 namespace veldrin {
@@ -253,6 +255,38 @@ TEST_F(FrmMainTest, CalculatePutsTheReportIntoTheResultWindow) {
   EXPECT_TRUE(report.contains("工程编号:20022308"));
   EXPECT_TRUE(report.contains("【End】"));
   EXPECT_TRUE(report.contains("<一>荷载组合三强度计算"));
+}
+
+// The default case fails; two sag rods make it pass.
+TEST_F(FrmMainTest, QuickResultPanelSaysTheVerdictAndTintsItself) {
+  auto* panel = control<QGroupBox>("QuickResult");
+  const QColor before = panel->palette().color(QPalette::Window);
+  selectLists(0, 0, 0);
+  button("cmdshow")->click();
+  EXPECT_EQ(control<QLabel>("Labverdict")->text(), "结论:4项验算不满足要求!\n控制验算:荷载组合六 稳定 σ8\n利用率:3.804");
+  const QColor failing = panel->palette().color(QPalette::Window);
+  EXPECT_GT(failing.red(), failing.green());
+  EXPECT_TRUE(labout().startsWith("数据输入正确!"));  // the progress text stays
+
+  selectLists(0, 0, 2);
+  button("cmdshow")->click();
+  EXPECT_EQ(control<QLabel>("Labverdict")->text(), "结论:全部验算满足要求!\n控制验算:荷载组合三 稳定 σ3\n利用率:0.912");
+  const QColor passing = panel->palette().color(QPalette::Window);
+  EXPECT_GT(passing.green(), passing.red());
+  EXPECT_NE(passing, before);
+
+  selectLists(-1, 0, 2);  // a stopped run leaves the panel as it was
+  button("cmdshow")->click();
+  EXPECT_EQ(panel->palette().color(QPalette::Window), passing);
+  EXPECT_TRUE(control<QLabel>("Labverdict")->text().startsWith("结论:全部验算满足要求!"));
+}
+
+TEST(PhraseLabel, EachPhraseAndEachNoteTakesALineOfItsOwn) {
+  const QString caption = "数据输入正确!" + QString(18, ' ') + "截面特性计算完毕!" + QString(14, ' ') + "荷载组合计算完毕!" +
+                          QString(14, ' ') + "下翼缘应力超标,不满足要求" + "腹板应力超标,不满足要求";
+  const QStringList want = {"数据输入正确!", "截面特性计算完毕!", "荷载组合计算完毕!", "下翼缘应力超标,不满足要求",
+                            "腹板应力超标,不满足要求"};
+  EXPECT_EQ(phrasesOf(caption), want);
 }
 
 }  // namespace

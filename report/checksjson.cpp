@@ -1,0 +1,65 @@
+#include "report/checksjson.h"
+
+namespace veldrin {
+
+namespace {
+
+const char* sectionKey(CheckSection section) {
+  switch (section) {
+    case CheckSection::Strength: return "strength";
+    case CheckSection::Effective: return "effective";
+    case CheckSection::Stability: return "stability";
+    case CheckSection::Slenderness: return "slenderness";
+    case CheckSection::Deflection: return "deflection";
+    case CheckSection::Shear: return "shear";
+    case CheckSection::Ratio: return "ratio";
+  }
+  return "";
+}
+
+nlohmann::json elementKey(CheckElement element) {
+  switch (element) {
+    case CheckElement::Upper: return "upper";
+    case CheckElement::Lower: return "lower";
+    case CheckElement::Web: return "web";
+    case CheckElement::None: break;
+  }
+  return nullptr;
+}
+
+nlohmann::json locationKey(CheckLocation location) {
+  switch (location) {
+    case CheckLocation::Midspan: return "midspan";
+    case CheckLocation::Rods: return "rods";
+    case CheckLocation::None: break;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+nlohmann::json checkJson(const CheckResult& c) {
+  return {{"section", sectionKey(c.section)},
+          {"combination", c.combination > 0 ? nlohmann::json(c.combination) : nlohmann::json(nullptr)},
+          {"element", elementKey(c.element)},
+          {"quantity", c.quantity},
+          {"demand", c.demand},
+          {"limit", c.limit},
+          {"unit", c.unit},
+          {"utilisation", c.utilisation},
+          {"passes", c.passes},
+          {"location", locationKey(c.location)}};
+}
+
+nlohmann::json checksJson(const CheckResults& checks) {
+  nlohmann::json list = nlohmann::json::array();
+  for (const CheckResult& c : checks) list.push_back(checkJson(c));
+  const std::size_t governing = governingCheck(checks);
+  const bool any = governing < checks.size();
+  return {{"verdict", failingChecks(checks) == 0 ? "pass" : "fail"},
+          {"max_utilisation", any ? nlohmann::json(checks[governing].utilisation) : nlohmann::json(nullptr)},
+          {"governing", any ? nlohmann::json(governing) : nlohmann::json(nullptr)},
+          {"checks", std::move(list)}};
+}
+
+}  // namespace veldrin

@@ -1,0 +1,18 @@
+#pragma once
+// The check records as JSON, for the headless command and for programs that
+// read results rather than reports.
+#include <nlohmann/json.hpp>
+
+#include "basetypes/checkresult.h"
+
+namespace veldrin {
+
+// One record: {"section", "combination", "element", "quantity", "demand",
+// "limit", "unit", "utilisation", "passes", "location"}; what does not apply is null.
+nlohmann::json checkJson(const CheckResult& check);
+
+// The whole run: {"verdict": "pass"|"fail", "max_utilisation", "governing"
+// (an index into "checks", null without checks), "checks": [...]}.
+nlohmann::json checksJson(const CheckResults& checks);
+
+}  // namespace veldrin
