@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QTableWidget>
 
+#include "figures/qt/sectionlegend.h"
 #include "frmmain_fixture.h"
 
 namespace veldrin {
@@ -119,6 +120,28 @@ TEST_F(FrmMainTest, SelectionAddsTheUsersListAndShowsItsBadRows) {
   EXPECT_EQ(dialog->findChild<QLabel*>("labcatalogue")->text(), "截面库: 内置29个截面; 用户截面库 " + path + ": 1个截面");
   QTest::mouseClick(dialog->findChild<QPushButton*>("cmdcancel"), Qt::LeftButton);
   EXPECT_FALSE(dialog->isVisible());
+  EXPECT_TRUE(toolkit.messages.empty());
+}
+
+// One sag rod: the dialog opens on the proposal, C280×80×20×2.5; 采用 puts it
+// into h, b, a and t, the legend is redrawn for it and the dialog closes.
+TEST_F(FrmMainTest, AdoptFillsTheSectionFieldsAndRedrawsTheLegend) {
+  selectLists(0, 0, 1);
+  const QImage before = control<SectionLegend>("Picture1")->image();
+  button("cmdselect")->click();
+  auto* dialog = window->findChild<FrmSelect*>("frmselect");
+  ASSERT_NE(dialog, nullptr);
+  auto* grid = dialog->findChild<QTableWidget*>("gridsections");
+  ASSERT_FALSE(grid->selectedItems().isEmpty());
+  EXPECT_EQ(grid->item(grid->selectedItems().front()->row(), FrmSelect::kSection)->text(), "C280×80×20×2.5");
+  QTest::mouseClick(dialog->findChild<QPushButton*>("cmdadopt"), Qt::LeftButton);
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(box("Text4")->text(), "280");
+  EXPECT_EQ(box("text5")->text(), "80");
+  EXPECT_EQ(box("text6")->text(), "20");
+  EXPECT_EQ(box("text7")->text(), "2.5");
+  EXPECT_EQ(window->designCase().h, 280);  // the legend read the new texts
+  EXPECT_NE(control<SectionLegend>("Picture1")->image(), before);
   EXPECT_TRUE(toolkit.messages.empty());
 }
 
