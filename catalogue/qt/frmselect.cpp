@@ -67,6 +67,7 @@ void FrmSelect::buildControls(const std::vector<CatalogueProblem>& problems) {
   gridsections_->setSelectionMode(QAbstractItemView::SingleSelection);
   gridsections_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   gridsections_->verticalHeader()->hide();
+  gridsections_->horizontalHeader()->setStretchLastSection(true);  // the verdict and its reason
   labproposal_ = new QLabel(toQ(proposalLine(search_)), this);
   labproposal_->setObjectName("labproposal");
   labcatalogue_ = new QLabel(this);
