@@ -68,23 +68,6 @@ SectionTrial trySection(const FormState& caseForm, const CatalogueSection& secti
   return trial;
 }
 
-// Lighter as the table shows the weight; between equal weights the lower
-// utilisation; then the earlier row.
-bool preferable(const SectionTrial& x, const SectionTrial& y) {
-  const double mx = massShown(*x.mass), my = massShown(*y.mass);
-  if (mx != my) return mx < my;
-  return x.maxUtilisation() < y.maxUtilisation();
-}
-
-std::optional<std::size_t> lightestPassing(const std::vector<SectionTrial>& trials) {
-  std::optional<std::size_t> best;
-  for (std::size_t i = 0; i < trials.size(); ++i) {
-    if (trials[i].status != TrialStatus::Pass || !trials[i].mass) continue;
-    if (!best || preferable(trials[i], trials[*best])) best = i;
-  }
-  return best;
-}
-
 void requireSearchable(const FormState& form) {
   if (!form.optcode1) throw RunRefused(kSearchTitle, kSearchNeedsCecs);
   DesignCase lists;
@@ -101,6 +84,21 @@ std::string outsideFieldBounds(const CatalogueSection& section) {
     if (!check.accepted) return fieldLabel(n) + check.message;
   }
   return {};
+}
+
+// Lighter as the table shows the weight; between equal weights the lower
+// utilisation; then the earlier row.
+std::optional<std::size_t> lightestPassing(const std::vector<SectionTrial>& trials) {
+  const auto preferable = [](const SectionTrial& x, const SectionTrial& y) {
+    const double mx = massShown(*x.mass), my = massShown(*y.mass);
+    return mx != my ? mx < my : x.maxUtilisation() < y.maxUtilisation();
+  };
+  std::optional<std::size_t> best;
+  for (std::size_t i = 0; i < trials.size(); ++i) {
+    if (trials[i].status != TrialStatus::Pass || !trials[i].mass) continue;
+    if (!best || preferable(trials[i], trials[*best])) best = i;
+  }
+  return best;
 }
 
 LightestSearch searchLightest(const FormState& form, const std::vector<CatalogueSection>& sections) {

@@ -47,6 +47,11 @@ std::string outsideFieldBounds(const CatalogueSection& section);
 // GBJ18-87, or a list without a selection (the run's own message).
 LightestSearch searchLightest(const FormState& form, const std::vector<CatalogueSection>& sections);
 
+// The section to propose: the lightest that passes, by the weight the table
+// shows (0.01 kg/m); between equal weights the lower utilisation, then the
+// earlier row. None when no section passes.
+std::optional<std::size_t> lightestPassing(const std::vector<SectionTrial>& trials);
+
 // The text of a status as the table shows it: "满足", "不满足", "未计算".
 const char* statusText(TrialStatus status);
 

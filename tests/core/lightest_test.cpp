@@ -244,3 +244,25 @@ TEST(Lightest, JsonHoldsEverySectionInCatalogueOrder) {
   EXPECT_EQ(best["governing"]["section"], "stability");
   EXPECT_EQ(j["sections"][4]["status"], "fail");
 }
+
+TEST(Lightest, LightestByTheShownWeightThenTheLowerUtilisation) {
+  const auto trial = [](double mass, TrialStatus status, double utilisation) {
+    CheckResult governing;
+    governing.utilisation = utilisation;
+    return SectionTrial{{}, mass, status, "", governing};
+  };
+  const struct {
+    const char* what;
+    std::vector<SectionTrial> trials;
+    std::optional<std::size_t> proposed;
+  } cases[] = {
+      {"lightest passing, failing lighter ones skipped",
+       {trial(5.0, TrialStatus::Fail, 1.2), trial(6.2, TrialStatus::Pass, 0.9), trial(6.1, TrialStatus::Pass, 0.99)},
+       2},
+      {"same weight as shown: lower utilisation", {trial(6.244, TrialStatus::Pass, 0.95), trial(6.236, TrialStatus::Pass, 0.7)}, 1},
+      {"all equal: the earlier row", {trial(6.24, TrialStatus::Pass, 0.7), trial(6.24, TrialStatus::Pass, 0.7)}, 0},
+      {"refused rows never", {trial(1.0, TrialStatus::Refused, 0.1), trial(9.0, TrialStatus::Pass, 0.5)}, 1},
+      {"none passes", {trial(5.0, TrialStatus::Fail, 1.001)}, std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(lightestPassing(c.trials), c.proposed) << c.what;
+}
