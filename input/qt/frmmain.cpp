@@ -66,6 +66,9 @@ void FrmMain::connectCommands() {
   connect(cmdexit_, &QPushButton::clicked, this, [this] { endProgram(); });
   connect(cmdtu_, &QPushButton::clicked, this, guarded([this] { cmdtuClick(); }));
   connect(picture1_, &SectionLegend::clicked, this, guarded([this] { picture1Click(); }));
+  connect(cmdselect_, &QPushButton::clicked, this, guarded([this] { cmdselectClick(); }));
+  connect(optcode1_, &QRadioButton::toggled, this, [this] { codeChanged(); });
+  codeChanged();
   // cmdquickshow has no action.
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, [this] { endProgram(); });
