@@ -9,6 +9,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "app/lightestcommand.h"
 #include "app/outputfile.h"
 #include "casefile/casefile.h"
 #include "input/numberrules.h"
@@ -22,6 +23,7 @@ namespace {
 
 const char* const kUsage =
     "usage: veldrin-report CASE.in [--json] [--web-ratio R]... [-o FILE]\n"
+    "       veldrin-report --lightest CASE.in [--json] [--catalogue FILE] [-o FILE]\n"
     "\n"
     "Opens the design case CASE.in as the main window's Open command does,\n"
     "starting from the window's start-up state (no list selected, CECS102:98,\n"
@@ -44,6 +46,22 @@ const char* const kUsage =
     "                 record per verdict of the report, in report order\n"
     "  -o FILE        writes the report to FILE (.txt, .rtf, .pdf) instead of\n"
     "                 standard output; with --json the JSON, whatever the name\n"
+    "  --lightest     instead of the report, runs the whole calculation of the\n"
+    "                 case (every check) for each section of the built-in\n"
+    "                 catalogue and prints a table: section, kg/m, governing\n"
+    "                 check, utilisation, verdict; sections outside the main\n"
+    "                 window's bounds, or refused by the run, are listed with the\n"
+    "                 reason. The lightest section that passes every check is\n"
+    "                 proposed on the last line. Under GBJ18-87 the search is not\n"
+    "                 offered: the web's effective ratio must be judged for each\n"
+    "                 section. With --json: {\"proposed\": index or null,\n"
+    "                 \"sections\": [{\"name\", \"h\", \"b\", \"a\", \"t\", \"mass\" (kg/m),\n"
+    "                 \"status\": \"pass\"|\"fail\"|\"refused\", \"reason\" (refused only),\n"
+    "                 \"max_utilisation\", \"governing\" (the governing check record,\n"
+    "                 as above)}, ...]} in catalogue order\n"
+    "  --catalogue FILE  adds the sections of FILE (CSV rows name,h,b,a,t in mm)\n"
+    "                 to the built-in catalogue; a malformed row is reported on\n"
+    "                 standard error with its line number and left out\n"
     "  --help         shows this text\n"
     "\n"
     "Message boxes are written to standard error as \"title: text\".\n"
@@ -51,7 +69,8 @@ const char* const kUsage =
     "stopped on its input (incomplete selections, refused file, refused values,\n"
     "unanswered web-ratio dialog, a document kind this build cannot write; no\n"
     "JSON is written then); 1 a file could not be read or written, or standard\n"
-    "output could not be written.\n";
+    "output could not be written. With --lightest: 0 a section passes, 3 none\n"
+    "does, 2 the case cannot be searched (GBJ18-87, incomplete selections).\n";
 
 struct Arguments {
   std::string caseFile;
@@ -59,6 +78,8 @@ struct Arguments {
   std::optional<std::string> output;
   bool help = false;
   bool json = false;  // the verdicts as JSON instead of the report
+  bool lightest = false;
+  std::optional<std::string> catalogue;
 };
 
 // Message boxes become "title: text" lines; the dialog takes the --web-ratio answers.
@@ -94,6 +115,10 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& args, st
       parsed.json = true;
     } else if (a == "--web-ratio" && hasValue) {
       parsed.webRatios.push_back(args[++i]);
+    } else if (a == "--lightest") {
+      parsed.lightest = true;
+    } else if (a == "--catalogue" && hasValue) {
+      parsed.catalogue = args[++i];
     } else if (a == "-o" && hasValue) {
       parsed.output = args[++i];
     } else if (!a.empty() && a[0] != '-' && parsed.caseFile.empty()) {
@@ -189,6 +214,18 @@ std::optional<std::string> readCase(const std::string& path, std::ostream& err) 
   return std::nullopt;
 }
 
+// --lightest: the table instead of the report; exit 0 or 3 by the search.
+int runLightest(const Arguments& args, const FormState& form, std::ostream& out, std::ostream& err) {
+  if (!args.json && kindOf(args.output) != DocumentKind::Text) {
+    err << "veldrin-report: --lightest writes its table as plain text, not \"" << *args.output << "\"\n";
+    return kExitInput;
+  }
+  const LightestOutput lightest = lightestCommand(form, args.catalogue, args.json, err);
+  if (lightest.exitCode != kExitReport && lightest.exitCode != kExitNonePasses) return lightest.exitCode;
+  const int written = writeReport(args, lightest.text, out, err);
+  return written == kExitReport ? lightest.exitCode : written;
+}
+
 }  // namespace
 
 int runReportCommand(const std::vector<std::string>& argList, std::ostream& out, std::ostream& err,
@@ -210,6 +247,7 @@ int runReportCommand(const std::vector<std::string>& argList, std::ostream& out,
     err << "打开文件: " << args->caseFile << ": " << refused.what() << "\n";
     return kExitInput;
   }
+  if (args->lightest) return runLightest(*args, form, out, err);
   CommandLinePlatform platform(args->webRatios, err);
   const RunOutcome outcome = cmdshow_Click(form, dc, platform);
   if (!outcome.completed) return kExitInput;

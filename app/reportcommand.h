@@ -8,7 +8,7 @@
 
 namespace veldrin {
 
-enum ExitCode { kExitReport = 0, kExitIo = 1, kExitInput = 2 };
+enum ExitCode { kExitReport = 0, kExitIo = 1, kExitInput = 2, kExitNonePasses = 3 };
 
 // Runs the command with its arguments (without the program name); the report
 // goes to out (or the -o file), messages to err. Returns the exit code. The

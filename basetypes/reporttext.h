@@ -1,8 +1,13 @@
 #pragma once
 // The report text: a line is indent spaces, the pieces joined, then CR LF.
 // Numbers are written by the default text of their stored type.
+// A muted text writes nothing (a search runs whole calculations whose report
+// nobody reads) but still refuses a number that is not finite, so that a
+// muted run stops exactly where a written one would.
+#include <cmath>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "basetypes/numbertext.h"
 
@@ -12,13 +17,21 @@ class ReportText {
  public:
   template <class... Pieces>
   void line(int indent, const Pieces&... pieces) {
+    if (muted_) {
+      (refuseNonFinite(pieces), ...);
+      return;
+    }
     std::string l(static_cast<std::size_t>(indent), ' ');
     (appendPiece(l, pieces), ...);  // builds the whole line first: a refused number leaves no half line
     text_ += l;
     text_ += "\r\n";
   }
-  void empty() { text_ += "\r\n"; }
-  void clear() { text_.clear(); }
+  void empty() {
+    if (!muted_) text_ += "\r\n";
+  }
+  void clear() { text_.clear(); }  // a muted text stays muted
+  void setMuted(bool muted) { muted_ = muted; }
+  bool muted() const { return muted_; }
   const std::string& str() const { return text_; }
 
  private:
@@ -28,7 +41,17 @@ class ReportText {
   template <class N>
   static void appendPiece(std::string& l, const N& n) { l += numText(n); }
 
+  template <class P>
+  static void refuseNonFinite(const P& piece) {
+    if constexpr (std::is_same_v<P, Single>) {
+      if (!std::isfinite(piece.raw())) throw NonFiniteValue();
+    } else if constexpr (std::is_floating_point_v<P>) {
+      if (!std::isfinite(piece)) throw NonFiniteValue();
+    }
+  }
+
   std::string text_;
+  bool muted_ = false;
 };
 
 }  // namespace veldrin

@@ -17,7 +17,7 @@ const char* sectionKey(CheckSection section) {
   return "";
 }
 
-nlohmann::json elementKey(CheckElement element) {
+nlohmann::ordered_json elementKey(CheckElement element) {
   switch (element) {
     case CheckElement::Upper: return "upper";
     case CheckElement::Lower: return "lower";
@@ -27,7 +27,7 @@ nlohmann::json elementKey(CheckElement element) {
   return nullptr;
 }
 
-nlohmann::json locationKey(CheckLocation location) {
+nlohmann::ordered_json locationKey(CheckLocation location) {
   switch (location) {
     case CheckLocation::Midspan: return "midspan";
     case CheckLocation::Rods: return "rods";
@@ -38,9 +38,9 @@ nlohmann::json locationKey(CheckLocation location) {
 
 }  // namespace
 
-nlohmann::json checkJson(const CheckResult& c) {
+nlohmann::ordered_json checkJson(const CheckResult& c) {
   return {{"section", sectionKey(c.section)},
-          {"combination", c.combination > 0 ? nlohmann::json(c.combination) : nlohmann::json(nullptr)},
+          {"combination", c.combination > 0 ? nlohmann::ordered_json(c.combination) : nlohmann::ordered_json(nullptr)},
           {"element", elementKey(c.element)},
           {"quantity", c.quantity},
           {"demand", c.demand},
@@ -51,14 +51,14 @@ nlohmann::json checkJson(const CheckResult& c) {
           {"location", locationKey(c.location)}};
 }
 
-nlohmann::json checksJson(const CheckResults& checks) {
-  nlohmann::json list = nlohmann::json::array();
+nlohmann::ordered_json checksJson(const CheckResults& checks) {
+  nlohmann::ordered_json list = nlohmann::ordered_json::array();
   for (const CheckResult& c : checks) list.push_back(checkJson(c));
   const std::size_t governing = governingCheck(checks);
   const bool any = governing < checks.size();
   return {{"verdict", failingChecks(checks) == 0 ? "pass" : "fail"},
-          {"max_utilisation", any ? nlohmann::json(checks[governing].utilisation) : nlohmann::json(nullptr)},
-          {"governing", any ? nlohmann::json(governing) : nlohmann::json(nullptr)},
+          {"max_utilisation", any ? nlohmann::ordered_json(checks[governing].utilisation) : nlohmann::ordered_json(nullptr)},
+          {"governing", any ? nlohmann::ordered_json(governing) : nlohmann::ordered_json(nullptr)},
           {"checks", std::move(list)}};
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The check records as JSON, for the headless command and for programs that
+// The check records as JSON (keys in the order the format lists them), for the headless command and for programs that
 // read results rather than reports.
 #include <nlohmann/json.hpp>
 
@@ -9,10 +9,10 @@ namespace veldrin {
 
 // One record: {"section", "combination", "element", "quantity", "demand",
 // "limit", "unit", "utilisation", "passes", "location"}; what does not apply is null.
-nlohmann::json checkJson(const CheckResult& check);
+nlohmann::ordered_json checkJson(const CheckResult& check);
 
 // The whole run: {"verdict": "pass"|"fail", "max_utilisation", "governing"
 // (an index into "checks", null without checks), "checks": [...]}.
-nlohmann::json checksJson(const CheckResults& checks);
+nlohmann::ordered_json checksJson(const CheckResults& checks);
 
 }  // namespace veldrin

@@ -150,8 +150,9 @@ bool runSteps(const FormState& form, DesignCase& dc, Platform& ui, std::string& 
 
 }  // namespace
 
-RunOutcome cmdshow_Click(const FormState& form, DesignCase& dc, Platform& ui) {
+RunOutcome cmdshow_Click(const FormState& form, DesignCase& dc, Platform& ui, ReportMode mode) {
   const ReportText previousReport = dc.filestring;
+  dc.filestring.setMuted(mode == ReportMode::Quiet);
   const std::string previousLabout = dc.labout;
   std::string step;
   bool completed = false;

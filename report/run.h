@@ -16,7 +16,13 @@ struct RunOutcome {
   CheckResults checks;     // every verdict the report writes, in report order
 };
 
+// Written: the report text is built and returned. Quiet: the same run,
+// every check and record, but no text is formatted (for a search that reads
+// only the records); a value that is not finite still stops it.
+enum class ReportMode { Written, Quiet };
+
 // On a stop the report and the quick-result text of dc stay as they were.
-RunOutcome cmdshow_Click(const FormState& form, DesignCase& dc, Platform& ui);
+RunOutcome cmdshow_Click(const FormState& form, DesignCase& dc, Platform& ui,
+                         ReportMode mode = ReportMode::Written);
 
 }  // namespace veldrin

@@ -67,6 +67,11 @@ void FrmMain::connectCommands() {
   connect(cmdtu_, &QPushButton::clicked, this, guarded([this] { cmdtuClick(); }));
   connect(picture1_, &SectionLegend::clicked, this, guarded([this] { picture1Click(); }));
   connect(optcode3_, &QRadioButton::toggled, check2_, &QCheckBox::setEnabled);
+  connect(cmdselect_, &QPushButton::clicked, this, guarded([this] { cmdselectClick(); }));
+  for (QRadioButton* code : {optcode1_, optcode2_, optcode3_}) {
+    connect(code, &QRadioButton::toggled, this, [this] { codeChanged(); });
+  }
+  codeChanged();
   // cmdquickshow has no action.
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, [this] { endProgram(); });

@@ -25,6 +25,7 @@ class QRadioButton;
 
 namespace veldrin {
 
+struct CatalogueSection;
 class FieldBox;
 class SectionLegend;
 
@@ -76,6 +77,11 @@ class FrmMain : public QWidget, public ResultHost, public SectionTextSource {
   void fieldEnter(FieldBox* box);
   void sectionTextChanged();
 
+  // The lightest section of the catalogue.
+  void cmdselectClick();
+  void adoptSection(const CatalogueSection& section);
+  void codeChanged();
+
   // Design-case files.
   void cmdsaveClick();
   void cmdopenClick();
@@ -104,6 +110,7 @@ class FrmMain : public QWidget, public ResultHost, public SectionTextSource {
   QPushButton* cmdshow_ = nullptr;
   QPushButton* cmdquickshow_ = nullptr;
   QPushButton* cmdtu_ = nullptr;
+  QPushButton* cmdselect_ = nullptr;
   SectionLegend* picture1_ = nullptr;
   QLabel* labout_ = nullptr;
   QLabel* labverdict_ = nullptr;      // the conclusion and the governing check of the last run

@@ -99,6 +99,7 @@ void FrmMain::buildControls() {
   cmdshow_ = commandButton("cmdshow", "显示(&C)", this);
   cmdquickshow_ = commandButton("cmdquickshow", "快速显示", this);
   cmdtu_ = commandButton("cmdtu", "图例(&T)", this);
+  cmdselect_ = commandButton("cmdselect", "截面选型", this);
   picture1_ = new SectionLegend(this);
   picture1_->setObjectName("Picture1");
   picture1_->setFocusPolicy(Qt::TabFocus);
@@ -129,7 +130,8 @@ QLayout* FrmMain::buildButtonBlock() {
     buttons.at(static_cast<std::size_t>(i))->setMinimumSize(twips(1095), twips(375));
     block->addWidget(buttons.at(static_cast<std::size_t>(i)), i / 3, i % 3);
   }
-  block->addWidget(check1_, 2, 0, 1, 3);
+  block->addWidget(check1_, 2, 0, 1, 2);
+  block->addWidget(cmdselect_, 2, 2);
   return block;
 }
 
@@ -212,8 +214,8 @@ void FrmMain::buildLayout() {
 void FrmMain::setTabOrder() {
   std::vector<QWidget*> order(fields_.begin(), fields_.end());
   for (QWidget* w : std::initializer_list<QWidget*>{cmdopen_, cmdsave_, cmdexit_, cmdhelp_, cmdshow_, cmdquickshow_,
-                                                    optcode1_, optcode2_, optcode3_, check2_, cmdtu_, picture1_,
-                                                    check1_}) {
+                                                    cmdselect_, optcode1_, optcode2_, optcode3_, check2_, cmdtu_,
+                                                    picture1_, check1_}) {
     order.push_back(w);
   }
   for (QComboBox* combo : combos_) order.push_back(combo);

@@ -60,13 +60,7 @@ TEST(EffectiveSectionStrength, CornerStressesOfTheSelectedCodeAgainstF) {
 // The real C 250×75×20×2.5 of Q235 under CECS102:98 on a flat 2 m span
 // without sag rods, gross section computed as the run does.
 DesignCase grossCecsSection() {
-  DesignCase dc;
-  dc.h = 250;
-  dc.b = 75;
-  dc.a = 20;
-  dc.t = 2.5;
-  dc.steelfy = 215;
-  dc.steelfyk = 235;
+  DesignCase dc = testing::c250Q235();
   dc.code = DesignCode::Cecs102;
   dc.marlolength = 2;
   dc.degree = 0;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "support/reportlines.h"
+#include "support/strengthsection.h"
 
 using veldrin::DesignCase;
 using veldrin::Single;
@@ -19,16 +20,7 @@ using veldrin::testing::lines;
 namespace {
 
 // A lipped C 250×75×20×2.5 of Q235 (fy = 215, fyk = 235).
-DesignCase section() {
-  DesignCase dc;
-  dc.h = 250;
-  dc.b = 75;
-  dc.a = 20;
-  dc.t = 2.5;
-  dc.steelfy = 215;
-  dc.steelfyk = 235;
-  return dc;
-}
+DesignCase section() { return veldrin::testing::c250Q235(); }
 
 bool contains(const DesignCase& dc, const std::string& piece) { return dc.filestring.str().find(piece) != std::string::npos; }
 

@@ -94,6 +94,20 @@ TEST(ReportLine, RefusedNumberLeavesNoHalfLine) {
   EXPECT_EQ(r.str(), "");
 }
 
+TEST(ReportLine, MutedTextWritesNothingButStillRefusesNonFiniteNumbers) {
+  veldrin::ReportText r;
+  r.setMuted(true);
+  r.line(3, "qx=", Single(0.04), "KN/m", 2, 1.5);
+  r.empty();
+  EXPECT_EQ(r.str(), "");
+  EXPECT_THROW(r.line(3, "x=", std::nan("")), veldrin::NonFiniteValue);
+  EXPECT_THROW(r.line(3, "x=", Single(1e50)), veldrin::NonFiniteValue);
+  EXPECT_THROW(r.line(3, 1.0, "x=", -std::numeric_limits<double>::infinity()), veldrin::NonFiniteValue);
+  r.setMuted(false);
+  r.line(0, "q=", 1.5);
+  EXPECT_EQ(r.str(), "q=1.5\r\n");
+}
+
 // The texts are those of the C library's "%.15G" and "%.7G", and the
 // roundings those of printing and reading back, over every magnitude.
 TEST(NumberText, AgreesWithTheCLibraryOverRandomValues) {

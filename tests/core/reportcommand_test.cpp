@@ -70,6 +70,8 @@ TEST_F(ReportCommand, HelpDocumentsTheCommand) {
   EXPECT_NE(r.out.find("--web-ratio"), std::string::npos);
   EXPECT_NE(r.out.find("--json"), std::string::npos);
   EXPECT_NE(r.out.find("Exit status"), std::string::npos);
+  EXPECT_NE(r.out.find("--lightest"), std::string::npos);
+  EXPECT_NE(r.out.find("GBJ18-87 the search is not"), std::string::npos);
 }
 
 TEST_F(ReportCommand, TheExampleCaseGivesAReportOnStdout) {
@@ -128,6 +130,27 @@ TEST_F(ReportCommand, TheWebRatioDialogIsAnsweredFromTheCommandLine) {
   EXPECT_EQ(answered.exitCode, 0) << answered.err;
   EXPECT_NE(answered.out.find("18.计算规范:冷弯薄壁型钢结构技术规范GBJ18-87"), std::string::npos);
   EXPECT_NE(answered.out.find("腹板有效宽厚比为:htf3=50"), std::string::npos);
+}
+
+TEST_F(ReportCommand, LightestIsNotOfferedUnderGbj18) {
+  const fs::path p = variant("\"A3\",\"1/150\",\"0\",\"冷弯薄壁型钢结构技术规范GBJ18-87\",\"屋面板不能阻止檩条的侧向失稳\"");
+  const Result r = run("--lightest " + p.string() + " --web-ratio 50");
+  EXPECT_EQ(r.exitCode, 2);
+  EXPECT_TRUE(r.out.empty());
+  EXPECT_EQ(r.err, "截面选型: 规范GBJ18-87要求逐个截面输入腹板有效宽厚比，截面选型只适用于规程CECS102:98和规范GB51022-2015\n");
+}
+
+TEST_F(ReportCommand, LightestTakesAUserCatalogueAndReportsItsBadRows) {
+  EXPECT_EQ(run("--lightest " + example() + " --catalogue " + (dir / "missing.csv").string()).exitCode, 1);
+  const fs::path csv = dir / "mine.csv";
+  std::ofstream(csv, std::ios::binary) << "name,h,b,a,t\nC230×75×20×2.3,230,75,20,2.3\nC230 bad,230,75,20,x\n";
+  const Result r = run("--lightest " + example() + " --catalogue " + csv.string());
+  EXPECT_EQ(r.err, "veldrin-report: " + csv.string() + " 第3行: t不是数值:“x”，该行未采用\n");
+  std::istringstream lines(r.out);
+  std::vector<std::string> rows;
+  for (std::string line; std::getline(lines, line);) rows.push_back(line);
+  ASSERT_EQ(rows.size(), 1u + 29u + 1u + 1u);  // heading, built-in, the user's section, the proposal
+  EXPECT_EQ(rows[30].rfind("C230×75×20×2.3 ", 0), 0u) << rows[30];
 }
 
 // The default case fails stability in all three combinations and λy.
@@ -297,4 +320,22 @@ TEST_F(ReportCommand, DocumentKindsFollowTheBuild) {
       EXPECT_FALSE(fs::exists(out));
     }
   }
+}
+
+TEST_F(ReportCommand, LightestProposesLastAndExitsByWhetherASectionPasses) {
+  const std::string words = "\"A3\",\"1/150\",\"%\",\"门式钢架轻型房屋钢结构技术规程CECS102:98\",\"屋面板不能阻止檩条的侧向失稳\"";
+  std::string oneRod = words;
+  oneRod.replace(oneRod.find('%'), 1, "1");
+  const Result passes = run("--lightest " + variant(oneRod).string());
+  EXPECT_EQ(passes.exitCode, 0) << passes.err;
+  EXPECT_TRUE(passes.err.empty()) << passes.err;
+  const std::string last = passes.out.substr(passes.out.rfind('\n', passes.out.size() - 2) + 1);
+  EXPECT_EQ(last, "推荐截面: C280×80×20×2.5  9.01kg/m  控制验算: 荷载组合三 稳定 σ3  利用率: 0.845\n");
+
+  const Result none = run("--lightest --json " + example());
+  EXPECT_EQ(none.exitCode, 3) << none.err;
+  const nlohmann::json j = nlohmann::json::parse(none.out);
+  EXPECT_TRUE(j["proposed"].is_null());
+  EXPECT_EQ(j["sections"].size(), 29u);
+  EXPECT_EQ(j["sections"][28]["status"], "fail");
 }

@@ -156,3 +156,25 @@ TEST(Run, ALipShorterThanTheBendsGivesNoSectionAndIsRefused) {
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].title, "输入数据检查");
 }
+
+TEST(Run, QuietRunWritesNoTextAndStopsWhereAWrittenOneStops) {
+  for (const char* deadLoad : {"0.12", "1e300"}) {
+    FormState form = defaultCase();
+    form.field(14) = deadLoad;
+    DesignCase written, quiet;
+    ScriptedPlatform writtenUi, quietUi;
+    const RunOutcome w = cmdshow_Click(form, written, writtenUi);
+    const RunOutcome q = cmdshow_Click(form, quiet, quietUi, ReportMode::Quiet);
+    EXPECT_EQ(q.completed, w.completed) << deadLoad;
+    EXPECT_TRUE(q.report.empty()) << deadLoad;
+    EXPECT_EQ(w.report.empty(), !w.completed) << deadLoad;
+    EXPECT_EQ(quiet.labout, written.labout) << deadLoad;
+    ASSERT_EQ(quietUi.messages.size(), writtenUi.messages.size()) << deadLoad;
+    for (std::size_t i = 0; i < quietUi.messages.size(); ++i) EXPECT_EQ(quietUi.messages[i].text, writtenUi.messages[i].text);
+    ASSERT_EQ(q.checks.size(), w.checks.size()) << deadLoad;
+    for (std::size_t i = 0; i < q.checks.size(); ++i) {
+      EXPECT_EQ(q.checks[i].utilisation, w.checks[i].utilisation);
+      EXPECT_EQ(q.checks[i].passes, w.checks[i].passes);
+    }
+  }
+}

@@ -70,7 +70,7 @@ TEST_F(FrmMainTest, TabRunsThroughBoxesButtonsOptionsLegendAndLastTheLists) {
   const QStringList expected = {"Text1",  "Text2",   "Text3",   "Text4",   "text5",   "text6",        "text7",
                                 "text8",  "text9",   "text10",  "text11",  "text12",  "text13",       "Text14",
                                 "Text15", "Text16",  "Text17",  "Text18",  "Cmdopen", "Cmdsave",      "cmdexit",
-                                "cmdhelp", "cmdshow", "cmdquickshow", "Optcode1", "Optcode2", "Optcode3", "Check2", "cmdtu",  "Picture1",
+                                "cmdhelp", "cmdshow", "cmdquickshow", "cmdselect", "Optcode1", "Optcode2", "Optcode3", "Check2", "cmdtu",  "Picture1",
                                 "Check1", "Combo1",  "Combo2",  "Combo3"};
   QStringList chain;
   QWidget* w = box("Text1");

@@ -5,7 +5,8 @@
 
 namespace veldrin::testing {
 
-inline DesignCase strengthTestSection() {
+// A lipped C 250×75×20×2.5 of Q235 (f = 215, fyk = 235), nothing computed yet.
+inline DesignCase c250Q235() {
   DesignCase dc;
   dc.h = 250;
   dc.b = 75;
@@ -13,6 +14,11 @@ inline DesignCase strengthTestSection() {
   dc.t = 2.5;
   dc.steelfy = 215;
   dc.steelfyk = 235;
+  return dc;
+}
+
+inline DesignCase strengthTestSection() {
+  DesignCase dc = c250Q235();
   dc.ix = 1e7;
   dc.iy = 4e5;
   dc.centerx = 20.456;
