@@ -70,20 +70,25 @@ void applySagRods(const std::string& word, FormState& form, DesignCase& dc) {
 void applyCode(const std::string& word, FormState& form) {
   if (word == casewords::kCodeCecs102) {
     form.optcode1 = true;
-    form.optcode2 = false;
+    form.optcode2 = form.optcode3 = false;
   } else if (word == casewords::kCodeGbj18) {
-    form.optcode1 = false;
     form.optcode2 = true;
+    form.optcode1 = form.optcode3 = false;
+  } else if (word == casewords::kCodeGb51022) {
+    form.optcode3 = true;
+    form.optcode1 = form.optcode2 = false;
   }
 }
 
-void applySelections(const std::array<std::string, 5>& words, FormState& form, DesignCase& dc) {
+void applySelections(const CaseFileContent& content, FormState& form, DesignCase& dc) {
+  const std::array<std::string, 5>& words = content.words;
   form.combo1 = words[0] == casewords::kSteelQ235 ? 0 : 1;  // anything but A3 is Q345
   const int deflection = positionOf(words[1], casewords::kDeflection);
   if (deflection >= 0) form.combo2 = deflection;
   applySagRods(words[2], form, dc);
   applyCode(words[3], form);
   form.check1 = words[4] == casewords::kSheetingRestrains ? 1 : 0;
+  form.check2 = content.rodsRestrainLowerFlange;
 }
 
 }  // namespace
@@ -91,7 +96,7 @@ void applySelections(const std::array<std::string, 5>& words, FormState& form, D
 void applyCaseFile(const CaseFileContent& content, FormState& form, DesignCase& dc) {
   setVariables(content, dc);
   fillFields(dc, form);
-  applySelections(content.words, form, dc);
+  applySelections(content, form, dc);
 }
 
 }  // namespace veldrin

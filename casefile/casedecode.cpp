@@ -8,6 +8,7 @@
 
 #include "casefile/casefile.h"
 #include "casefile/caselayout.h"
+#include "casefile/casewords.h"
 #include "casefile/textcodec.h"
 #include "basetypes/numbertext.h"
 #include "input/numberrules.h"
@@ -22,7 +23,7 @@ std::string lineName(int line) { return "第" + std::to_string(line) + "行"; }
 
 std::string itemPlace(int line, int item) {
   std::string place = lineName(line) + "第" + std::to_string(item) + "项";
-  if (static_cast<std::size_t>(item) <= kItemsPerLine.at(static_cast<std::size_t>(line - 1))) {
+  if (static_cast<std::size_t>(item) <= kMostItemsPerLine.at(static_cast<std::size_t>(line - 1))) {
     place += "(" + itemName(line, item) + ")";
   }
   return place;
@@ -95,7 +96,8 @@ void checkItemCount(const std::vector<std::string>& items, std::string_view line
     refuse(lineName(lineNo) + "只有" + std::to_string(items.size()) + "项" + should + "，缺少" +
            itemPlace(lineNo, static_cast<int>(items.size()) + 1));
   }
-  if (items.size() > wanted) refuse(lineName(lineNo) + "多于" + std::to_string(wanted) + "项");
+  const std::size_t most = kMostItemsPerLine.at(static_cast<std::size_t>(lineNo - 1));
+  if (items.size() > most) refuse(lineName(lineNo) + "多于" + std::to_string(most) + "项");
 }
 
 // The items of one line, read as the type of their field.
@@ -105,6 +107,7 @@ class LineItems {
     checkItemCount(items_, line, lineNo);
   }
   const std::string& text(int item) const { return items_.at(static_cast<std::size_t>(item - 1)); }
+  bool has(int item) const { return static_cast<std::size_t>(item) <= items_.size(); }
   double number(int item) const {
     if (!isNumeric(text(item))) refuse(itemPlace(line_, item) + "不是数字");
     const double v = leadingNumber(text(item));
@@ -128,6 +131,14 @@ class LineItems {
   int line_;
   std::vector<std::string> items_;
 };
+
+// The optional sixth word of line 3: only the one word is known.
+bool sixthWord(const std::string& word) {
+  if (word != casewords::kRodsRestrainLowerFlange) {
+    refuse(itemPlace(3, 6) + "只能是“" + std::string(casewords::kRodsRestrainLowerFlange) + "”或省略，文件中为“" + word + "”");
+  }
+  return true;
+}
 
 std::string utf8Text(const std::string& bytes) {
   Converted text = fileTextToUtf8(bytes);
@@ -189,6 +200,7 @@ CaseFileContent decodeCaseFile(const std::string& bytes) {
   readLine2(LineItems(lines[1], 2), content);
   const LineItems line3(lines[2], 3);
   for (int item = 1; item <= 5; ++item) content.words.at(static_cast<std::size_t>(item - 1)) = line3.text(item);
+  content.rodsRestrainLowerFlange = line3.has(6) && sixthWord(line3.text(6));
   return content;
 }
 

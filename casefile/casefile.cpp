@@ -64,6 +64,7 @@ std::string line2(const DesignCase& dc) {
 std::string_view codeWord(const FormState& form) {
   if (form.optcode1) return casewords::kCodeCecs102;
   if (form.optcode2) return casewords::kCodeGbj18;
+  if (form.optcode3) return casewords::kCodeGb51022;
   return {};  // neither button on: an empty item
 }
 
@@ -76,10 +77,12 @@ std::string line3(const FormState& form) {
   const std::string missing = firstMissingSelection(form);
   if (!missing.empty()) throw CaseFileError(missing);
   const auto at = [](int position) { return static_cast<std::size_t>(position); };
-  return joinLine({wordItem(form.combo1 == 0 ? casewords::kSteelQ235 : casewords::kSteelQ345),
-                   wordItem(casewords::kDeflection[at(form.combo2)]), wordItem(casewords::kSagRods[at(form.combo3)]),
-                   codeItem(form),
-                   wordItem(form.check1 == 1 ? casewords::kSheetingRestrains : casewords::kSheetingFree)});
+  const std::string five = joinLine({wordItem(form.combo1 == 0 ? casewords::kSteelQ235 : casewords::kSteelQ345),
+                                     wordItem(casewords::kDeflection[at(form.combo2)]),
+                                     wordItem(casewords::kSagRods[at(form.combo3)]), codeItem(form),
+                                     wordItem(form.check1 == 1 ? casewords::kSheetingRestrains : casewords::kSheetingFree)});
+  if (!form.check2) return five;  // files without the box read and write as they always have
+  return five.substr(0, five.size() - 2) + "," + wordItem(casewords::kRodsRestrainLowerFlange) + "\r\n";
 }
 
 }  // namespace

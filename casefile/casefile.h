@@ -17,7 +17,8 @@ class CaseFileError : public std::runtime_error {
   explicit CaseFileError(const std::string& message) : std::runtime_error(message) {}
 };
 
-// The items of a file as read: line 1 (8 items), line 2 (10), line 3 (5 words).
+// The items of a file as read: line 1 (8 items), line 2 (10), line 3 (5 words
+// and the optional sixth).
 struct CaseFileContent {
   std::string projectname, projectcode, projecttime;
   Single h, b, a, t, degree;
@@ -27,6 +28,7 @@ struct CaseFileContent {
   Single marlolength;
   double marlobay = 0;
   std::array<std::string, 5> words;  // steel, deflection, sag rods, code, sheeting
+  bool rodsRestrainLowerFlange = false;  // the sixth word was there
 };
 
 // Save, step 1 and 2: the window's fields into the case variables (they keep

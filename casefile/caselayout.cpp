@@ -19,7 +19,7 @@ std::string shortLabel(const std::string& label) {
   return name;
 }
 
-const std::array<const char*, 5> kSelectionNames = {"钢材型号", "挠度限值", "拉条数量", "设计规范", "屋面板约束"};
+const std::array<const char*, 6> kSelectionNames = {"钢材型号", "挠度限值", "拉条数量", "设计规范", "屋面板约束", "拉条约束下翼缘"};
 
 }  // namespace
 

@@ -11,7 +11,10 @@ inline constexpr std::array<std::string_view, 3> kDeflection = {"1/150", "1/240"
 inline constexpr std::array<std::string_view, 3> kSagRods = {"0", "1", "2"};
 inline constexpr std::string_view kCodeCecs102 = "门式钢架轻型房屋钢结构技术规程CECS102:98";
 inline constexpr std::string_view kCodeGbj18 = "冷弯薄壁型钢结构技术规范GBJ18-87";
+inline constexpr std::string_view kCodeGb51022 = "门式刚架轻型房屋钢结构技术规范GB51022-2015";
 inline constexpr std::string_view kSheetingRestrains = "屋面板能阻止檩条的侧向失稳";
 inline constexpr std::string_view kSheetingFree = "屋面板不能阻止檩条的侧向失稳";
+// The optional sixth word, written only when the box is ticked.
+inline constexpr std::string_view kRodsRestrainLowerFlange = "拉条同时约束下翼缘";
 
 }  // namespace veldrin::casewords

@@ -22,7 +22,7 @@ class TrialPlatform : public Platform {
     if (message.empty()) message = text;
   }
   std::string inputBox(const std::string& prompt, const std::string& title) override {
-    throw RunRefused(title, prompt + " —— " + kSearchNeedsCecs);
+    throw RunRefused(title, prompt + " —— " + kSearchNotUnderGbj18);
   }
   std::string message;
 };
@@ -69,7 +69,7 @@ SectionTrial trySection(const FormState& caseForm, const CatalogueSection& secti
 }
 
 void requireSearchable(const FormState& form) {
-  if (!form.optcode1) throw RunRefused(kSearchTitle, kSearchNeedsCecs);
+  if (!form.optcode1 && !form.optcode3) throw RunRefused(kSearchTitle, kSearchNotUnderGbj18);
   DesignCase lists;
   readLists(form, lists);
   if (!lists.errstr.empty()) throw RunRefused("输入数据不完整", lists.errstr);

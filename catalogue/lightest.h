@@ -35,8 +35,9 @@ struct LightestSearch {
 inline constexpr const char* kSearchTitle = "截面选型";
 // Under GBJ18-87 the run asks for the web's effective ratio, a number the
 // engineer must judge for each section: no search can answer for them.
-inline constexpr const char* kSearchNeedsCecs =
-    "规范GBJ18-87要求逐个截面输入腹板有效宽厚比，截面选型只适用于规程CECS102:98";
+// CECS102:98 and GB 51022-2015 ask nothing.
+inline constexpr const char* kSearchNotUnderGbj18 =
+    "规范GBJ18-87要求逐个截面输入腹板有效宽厚比，截面选型只适用于规程CECS102:98和规范GB51022-2015";
 
 // The window's own range check of h, b, a and t ("截面高h:输入有误…"), or an
 // empty text when the main window would accept the four dimensions.
@@ -44,7 +45,7 @@ std::string outsideFieldBounds(const CatalogueSection& section);
 
 // Every section of the list against the design case of the window's texts
 // and selections. Throws RunRefused when the case cannot be searched at all:
-// GBJ18-87, or a list without a selection (the run's own message).
+// GBJ18-87 (or no code), or a list without a selection (the run's own message).
 LightestSearch searchLightest(const FormState& form, const std::vector<CatalogueSection>& sections);
 
 // The section to propose: the lightest that passes, by the weight the table

@@ -11,7 +11,7 @@
 
 namespace veldrin {
 
-enum class DesignCode { None, Cecs102, Gbj18 };  // Optcode1 / Optcode2
+enum class DesignCode { None, Cecs102, Gbj18, Gb51022 };  // Optcode1 / Optcode2 / Optcode3
 
 struct DesignCase {
   // Inputs, in the order digitalinput reads them.
@@ -26,6 +26,7 @@ struct DesignCase {
   double kdeadload = 0, kliveload = 0, ksnowload = 0, kdurtload = 0;  // KN/m2
   double kshigongload = 0;      // Qc, KN
   std::int16_t steelfy = 0;     // fy, the design strength f, MPa
+  int steelGrade = -1;          // Combo1 position: 0 Q235, 1 Q345
   Single steelfv;               // fv, MPa
   std::int16_t steelfyk = 0;    // fyk, the yield strength, MPa
   std::int16_t latiaonum = 0;   // sag rods
@@ -34,6 +35,7 @@ struct DesignCase {
   DesignCode code = DesignCode::None;
   int deflectionLimit = -1;     // Combo2 position: 0 = 1/150, 1 = 1/240, 2 = 1/360
   int sheetingRestrains = 0;    // Check1: 0 clear, 1 ticked, 2 greyed
+  bool rodsRestrainLowerFlange = false;  // Check2: the sag rods hold the lower flange too
 
   // Derived values.
   double adjustfactor = 0;      // fcw

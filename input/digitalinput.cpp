@@ -60,6 +60,9 @@ struct SteelStrengths {
 };
 
 SteelStrengths strengthsOf(int grade, DesignCode code) {
+  if (code == DesignCode::Gb51022) {  // GB 51022-2015 Table 3.2.4-1, t <= 6 mm
+    return grade == 0 ? SteelStrengths{215, 125, 235} : SteelStrengths{305, 175, 345};
+  }
   const bool gbj = code == DesignCode::Gbj18;
   if (grade == 0) return gbj ? SteelStrengths{205, 120, 235} : SteelStrengths{215, 125, 235};
   return gbj ? SteelStrengths{300, 175, 345} : SteelStrengths{315, 185, 345};
@@ -69,6 +72,7 @@ SteelStrengths strengthsOf(int grade, DesignCode code) {
 
 void readLists(const FormState& form, DesignCase& dc) {
   if (form.combo1 == 0 || form.combo1 == 1) {
+    dc.steelGrade = form.combo1;
     const SteelStrengths s = strengthsOf(form.combo1, dc.code);
     dc.steelfy = s.fy;
     dc.steelfv = s.fv;

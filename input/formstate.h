@@ -17,7 +17,9 @@ struct FormState {
   int combo3 = -1;  // sag rods: 0, 1, 2
   bool optcode1 = true;   // CECS102:98
   bool optcode2 = false;  // GBJ18-87
+  bool optcode3 = false;  // GB 51022-2015 with GB 50018-2002
   int check1 = 0;   // sheeting: 0 clear, 1 ticked, 2 greyed
+  bool check2 = false;  // the sag rods also restrain the lower flange
 
   // Text n (1-based, as the controls are named).
   std::string& field(int n) { return text.at(static_cast<std::size_t>(n - 1)); }

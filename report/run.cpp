@@ -6,6 +6,7 @@
 #include "calc/loadcombinations.h"
 #include "calc/sectionproperties.h"
 #include "input/digitalinput.h"
+#include "report/gb51022report.h"
 #include "report/governing.h"
 #include "basetypes/runstop.h"
 #include "report/sectionone.h"
@@ -16,7 +17,11 @@ namespace veldrin {
 namespace {
 
 void copyWindowControls(const FormState& form, DesignCase& dc) {
-  dc.code = form.optcode1 ? DesignCode::Cecs102 : form.optcode2 ? DesignCode::Gbj18 : DesignCode::None;
+  dc.code = form.optcode1   ? DesignCode::Cecs102
+            : form.optcode2 ? DesignCode::Gbj18
+            : form.optcode3 ? DesignCode::Gb51022
+                            : DesignCode::None;
+  dc.rodsRestrainLowerFlange = form.check2;
   dc.deflectionLimit = form.combo2;
   dc.sheetingRestrains = form.check1;
 }
@@ -35,6 +40,16 @@ void requirePositive(double v, const char* what) {
   }
 }
 
+// The third code works on the flat widths between the bends (h − 6t, b − 6t,
+// a − 3t) and divides by √μz for the wind factor.
+void guardFlatWidths(const DesignCase& dc) {
+  requirePositive(dc.windhigh, "风压高度变化系数");
+  const char* suffix = "扣除冷弯圆角后的平直段宽度必须大于0，请核对截面尺寸!";
+  if (!(dc.h - 6 * dc.t > 0)) throw RunRefused(kInputCheckTitle, std::string("腹板") + suffix);
+  if (!(dc.b - 6 * dc.t > 0)) throw RunRefused(kInputCheckTitle, std::string("翼缘") + suffix);
+  if (!(dc.a - 3 * dc.t > 0)) throw RunRefused(kInputCheckTitle, std::string("卷边") + suffix);
+}
+
 // Absurd dimensions would divide by zero further on: refuse them up front.
 void guardInputs(const DesignCase& dc) {
   requirePositive(dc.h, "截面高h");
@@ -43,6 +58,7 @@ void guardInputs(const DesignCase& dc) {
   requirePositive(dc.t, "檩条板厚t");
   requirePositive(dc.marlolength, "檩条跨度");
   requirePositive(dc.marlobay, "檩条间距");
+  if (dc.code == DesignCode::Gb51022) guardFlatWidths(dc);
 }
 
 void guardSection(const DesignCase& dc) {
@@ -56,7 +72,7 @@ void grossSection(DesignCase& dc) {
   if (dc.code == DesignCode::Cecs102) {
     const Single halfH = dc.h / 2, halfB = dc.b / 2;
     jiemiantx_code1(dc, dc.h, dc.b, dc.a, dc.t, halfH, halfH, halfB, halfB, halfB, halfB);
-  } else if (dc.code == DesignCode::Gbj18) {
+  } else if (dc.code == DesignCode::Gbj18 || dc.code == DesignCode::Gb51022) {
     jiemiantx_code2(dc, dc.h, dc.b, dc.a, dc.t, dc.h, dc.b, dc.b);
   }
 }
@@ -75,11 +91,24 @@ void heading(DesignCase& dc, const char* title) {
   dc.filestring.line(0, title);
 }
 
+// GB 51022-2015: its own sections one to five, then the same summary and banner.
+void writeGb51022Report(const FormState& form, DesignCase& dc, std::string& step) {
+  writeProjectHeader(dc);
+  writeGb51022Sections(dc, step);
+  heading(dc, "六、验算结果汇总");
+  writeSummary(dc.filestring, dc.checks);
+  writeBanner(dc, form.field(3));
+}
+
 // The report from section one to the banner; `step` names the part being
 // worked on, for the message when a value turns out not finite.
 void writeReport(const FormState& form, DesignCase& dc, Platform& ui, std::string& step) {
   step = "截面特性计算";
   dc.labout = "数据输入正确!" + std::string(18, ' ') + "截面特性计算完毕!" + std::string(14, ' ');
+  if (dc.code == DesignCode::Gb51022) {
+    writeGb51022Report(form, dc, step);
+    return;
+  }
   writeHeaderAndKnownConditions(dc);
   step = "荷载组合计算";
   const double alpha = truncateTo(std::atan(static_cast<double>(dc.degree)), 3);

@@ -37,12 +37,17 @@ void writeCodeItems(DesignCase& dc) {
 
 }  // namespace
 
-void writeHeaderAndKnownConditions(DesignCase& dc) {
+void writeProjectHeader(DesignCase& dc) {
   ReportText& r = dc.filestring;
   r.clear();
   r.line(0, dc.projectname);
   r.line(0, "工程编号:", dc.projectcode);
   r.empty();
+}
+
+void writeHeaderAndKnownConditions(DesignCase& dc) {
+  ReportText& r = dc.filestring;
+  writeProjectHeader(dc);
   r.line(0, "一、已知条件:");
   r.line(kBase, "1.恒载标准值为:qD=", dc.kdeadload, "KN/m2");
   r.line(kBase, "2.活载标准值为:qL=", dc.kliveload, "KN/m2");

@@ -6,6 +6,9 @@ namespace veldrin {
 
 void writeHeaderAndKnownConditions(DesignCase& dc);
 
+// The project name and number and the empty line after them (the report restarts).
+void writeProjectHeader(DesignCase& dc);
+
 // The closing banner with the design time of the window.
 void writeBanner(DesignCase& dc, const std::string& designTime);
 

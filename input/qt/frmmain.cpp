@@ -66,8 +66,11 @@ void FrmMain::connectCommands() {
   connect(cmdexit_, &QPushButton::clicked, this, [this] { endProgram(); });
   connect(cmdtu_, &QPushButton::clicked, this, guarded([this] { cmdtuClick(); }));
   connect(picture1_, &SectionLegend::clicked, this, guarded([this] { picture1Click(); }));
+  connect(optcode3_, &QRadioButton::toggled, check2_, &QCheckBox::setEnabled);
   connect(cmdselect_, &QPushButton::clicked, this, guarded([this] { cmdselectClick(); }));
-  connect(optcode1_, &QRadioButton::toggled, this, [this] { codeChanged(); });
+  for (QRadioButton* code : {optcode1_, optcode2_, optcode3_}) {
+    connect(code, &QRadioButton::toggled, this, [this] { codeChanged(); });
+  }
   codeChanged();
   // cmdquickshow has no action.
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -87,6 +90,8 @@ FormState FrmMain::formState() const {
   form.combo3 = combos_[2]->currentIndex();
   form.optcode1 = optcode1_->isChecked();
   form.optcode2 = optcode2_->isChecked();
+  form.optcode3 = optcode3_->isChecked();
+  form.check2 = check2_->isChecked();
   form.check1 = checkValue(check1_->checkState());
   return form;
 }
@@ -98,6 +103,8 @@ void FrmMain::showFormState(const FormState& form) {
   combos_[2]->setCurrentIndex(form.combo3);
   if (form.optcode1) optcode1_->setChecked(true);
   if (form.optcode2) optcode2_->setChecked(true);
+  if (form.optcode3) optcode3_->setChecked(true);
+  check2_->setChecked(form.check2);
   check1_->setCheckState(checkStateOf(form.check1));
 }
 

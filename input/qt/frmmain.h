@@ -100,6 +100,8 @@ class FrmMain : public QWidget, public ResultHost, public SectionTextSource {
   std::array<QComboBox*, 3> combos_{};
   QRadioButton* optcode1_ = nullptr;
   QRadioButton* optcode2_ = nullptr;
+  QRadioButton* optcode3_ = nullptr;
+  QCheckBox* check2_ = nullptr;  // the sag rods also restrain the lower flange
   QCheckBox* check1_ = nullptr;
   QPushButton* cmdopen_ = nullptr;
   QPushButton* cmdhelp_ = nullptr;

@@ -83,6 +83,12 @@ void FrmMain::buildControls() {
   optcode1_->setChecked(true);
   optcode2_ = new QRadioButton("规范GBJ18-87", this);
   optcode2_->setObjectName("Optcode2");
+  optcode3_ = new QRadioButton("规范GB51022-2015", this);
+  optcode3_->setObjectName("Optcode3");
+  check2_ = new QCheckBox("拉条同时约束下翼缘", this);
+  check2_->setObjectName("Check2");
+  check2_->setToolTip("风吸力作用下拉条同时作为受压下翼缘的侧向支承点");
+  check2_->setEnabled(false);  // it matters only under the third code
   check1_ = new QCheckBox("屋面板能阻止檩条侧向失稳", this);
   check1_->setObjectName("Check1");
   check1_->setFont(songFont(kControlPoints));
@@ -152,6 +158,8 @@ QGroupBox* FrmMain::buildCodeFrame() {
   auto* rows = new QVBoxLayout(frame);
   rows->addWidget(optcode1_);
   rows->addWidget(optcode2_);
+  rows->addWidget(optcode3_);
+  rows->addWidget(check2_);
   return frame;
 }
 
@@ -206,7 +214,8 @@ void FrmMain::buildLayout() {
 void FrmMain::setTabOrder() {
   std::vector<QWidget*> order(fields_.begin(), fields_.end());
   for (QWidget* w : std::initializer_list<QWidget*>{cmdopen_, cmdsave_, cmdexit_, cmdhelp_, cmdshow_, cmdquickshow_,
-                                                    cmdselect_, optcode1_, optcode2_, cmdtu_, picture1_, check1_}) {
+                                                    cmdselect_, optcode1_, optcode2_, optcode3_, check2_, cmdtu_,
+                                                    picture1_, check1_}) {
     order.push_back(w);
   }
   for (QComboBox* combo : combos_) order.push_back(combo);

@@ -21,9 +21,9 @@ const char* const kSelectTip = "对本工况逐个计算截面库中的截面(�
 
 // Offered under CECS102:98 only; the button says why when it is not.
 void FrmMain::codeChanged() {
-  const bool offered = optcode1_->isChecked();
+  const bool offered = optcode1_->isChecked() || optcode3_->isChecked();
   cmdselect_->setEnabled(offered);
-  cmdselect_->setToolTip(QString::fromUtf8(offered ? kSelectTip : kSearchNeedsCecs));
+  cmdselect_->setToolTip(QString::fromUtf8(offered ? kSelectTip : kSearchNotUnderGbj18));
 }
 
 // Runs guarded: a case that cannot be searched (a list unselected) shows

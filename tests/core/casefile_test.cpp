@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "basetypes/runstop.h"
+#include "casefile/textcodec.h"
 
 namespace veldrin {
 namespace {
@@ -265,6 +266,55 @@ TEST(CaseFileOpen, UnknownWordsLeaveTheirSelection) {
   EXPECT_TRUE(form.optcode2) << "a code text with a trailing blank is not the code";
   EXPECT_EQ(form.check1, 1);
   EXPECT_DOUBLE_EQ(dc.mub, 1.0);
+}
+
+const std::string kCodeGb51022 = "门式刚架轻型房屋钢结构技术规范GB51022-2015";
+const std::string kLowerRods = "拉条同时约束下翼缘";
+
+TEST(CaseFileThirdCode, CodeWordAndTheLowerFlangeWordRoundTrip) {
+  for (const bool lowerRods : {false, true}) {
+    FormState saved = exampleForm();
+    saved.optcode1 = false;
+    saved.optcode3 = true;
+    saved.check2 = lowerRods;
+    const std::vector<std::string> lines = linesOf(*gb18030ToUtf8(save(saved)).text);
+    ASSERT_EQ(lines.size(), 3u);
+    const std::string five = "\"A3\",\"1/150\",\"0\",\"" + kCodeGb51022 + "\",\"" + kFree + "\"";
+    EXPECT_EQ(lines[2], lowerRods ? five + ",\"" + kLowerRods + "\"" : five);
+
+    FormState opened = startupForm("x");
+    opened.check2 = !lowerRods;
+    DesignCase dc;
+    applyCaseFile(decodeCaseFile(save(saved)), opened, dc);
+    EXPECT_FALSE(opened.optcode1);
+    EXPECT_FALSE(opened.optcode2);
+    EXPECT_TRUE(opened.optcode3);
+    EXPECT_EQ(opened.check2, lowerRods) << "a file without the word clears the box";
+  }
+}
+
+TEST(CaseFileThirdCode, AnOldCodeClearsTheThirdButton) {
+  FormState form = startupForm("x");
+  form.optcode1 = false;
+  form.optcode3 = true;
+  DesignCase dc;
+  applyCaseFile(decodeCaseFile(kExampleUtf8), form, dc);
+  EXPECT_TRUE(form.optcode1);
+  EXPECT_FALSE(form.optcode3);
+}
+
+TEST(CaseFileThirdCode, OnlyTheOneSixthWordIsRead) {
+  const std::string five = R"("A3","1/150","0",")" + kCodeGb51022 + "\",\"" + kFree + "\"";
+  EXPECT_TRUE(decodeCaseFile(exampleWithWords(five + ",\"" + kLowerRods + "\"")).rodsRestrainLowerFlange);
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {five + ",\"拉条约束上翼缘\"", "第3行第6项(拉条约束下翼缘)只能是“拉条同时约束下翼缘”或省略"},
+      {five + ",", "第3行第6项(拉条约束下翼缘)"},
+      {five + ",\"" + kLowerRods + "\",\"x\"", "第3行多于6项"},
+  };
+  for (const auto& [line3, wanted] : cases) {
+    const std::string message = refusalOf(exampleWithWords(line3));
+    EXPECT_NE(message.find(wanted), std::string::npos) << "wanted \"" << wanted << "\", got \"" << message << "\"";
+  }
 }
 
 TEST(CaseFileRead, GbkAndUtf8FilesGiveTheSameCase) {

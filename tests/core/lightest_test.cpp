@@ -39,7 +39,7 @@ TEST(Lightest, NotOfferedUnderGbj18NorWithAListUnselected) {
     const char* text;
   };
   const Case cases[] = {
-      {"GBJ18-87", [](FormState& f) { f.optcode1 = false, f.optcode2 = true; }, kSearchTitle, kSearchNeedsCecs},
+      {"GBJ18-87", [](FormState& f) { f.optcode1 = false, f.optcode2 = true; }, kSearchTitle, kSearchNotUnderGbj18},
       {"no steel grade", [](FormState& f) { f.combo1 = -1; }, "输入数据不完整", "请输入钢材型号!"},
       {"no sag rods", [](FormState& f) { f.combo3 = -1; }, "输入数据不完整", "请输入拉条数量!"},
   };
@@ -54,6 +54,26 @@ TEST(Lightest, NotOfferedUnderGbj18NorWithAListUnselected) {
       EXPECT_EQ(refused.text(), c.text) << c.what;
     }
   }
+}
+
+// The third code asks nothing during a run, so the whole catalogue is
+// calculated under it. Moderate suction on restraining sheeting: suction
+// stability governs the sections that pass.
+TEST(Lightest, SearchesUnderTheThirdCode) {
+  FormState form = defaultCase();
+  form.optcode1 = false;
+  form.optcode3 = true;
+  form.check1 = 1;
+  form.field(10) = "-0.5";
+  const LightestSearch search = searchLightest(form, builtinCatalogue().sections);
+  std::size_t calculated = 0;
+  for (const SectionTrial& t : search.trials) calculated += t.status != TrialStatus::Refused;
+  EXPECT_GT(calculated, search.trials.size() / 2);
+  ASSERT_TRUE(search.proposed.has_value());
+  const SectionTrial& proposed = search.trials[*search.proposed];
+  EXPECT_EQ(proposed.status, TrialStatus::Pass);
+  EXPECT_EQ(proposed.governing->section, CheckSection::Stability);
+  EXPECT_EQ(proposed.governing->combination, 4);
 }
 
 TEST(Lightest, WindowBoundsOfTheFourDimensions) {

@@ -137,7 +137,7 @@ TEST_F(ReportCommand, LightestIsNotOfferedUnderGbj18) {
   const Result r = run("--lightest " + p.string() + " --web-ratio 50");
   EXPECT_EQ(r.exitCode, 2);
   EXPECT_TRUE(r.out.empty());
-  EXPECT_EQ(r.err, "截面选型: 规范GBJ18-87要求逐个截面输入腹板有效宽厚比，截面选型只适用于规程CECS102:98\n");
+  EXPECT_EQ(r.err, "截面选型: 规范GBJ18-87要求逐个截面输入腹板有效宽厚比，截面选型只适用于规程CECS102:98和规范GB51022-2015\n");
 }
 
 TEST_F(ReportCommand, LightestTakesAUserCatalogueAndReportsItsBadRows) {
@@ -181,6 +181,31 @@ TEST_F(ReportCommand, JsonOfTheDefaultCaseParsesBackToItsVerdicts) {
   int failing = 0;
   for (const nlohmann::json& c : checks) failing += c.at("passes") ? 0 : 1;
   EXPECT_EQ(failing, 4);
+}
+
+// The default case under GB 51022-2015: suction stability governs.
+TEST_F(ReportCommand, JsonOfTheThirdCodeCarriesShearRatiosAndSpanSections) {
+  const fs::path p = variant(
+      "\"A3\",\"1/150\",\"0\",\"门式刚架轻型房屋钢结构技术规范GB51022-2015\",\"屋面板不能阻止檩条的侧向失稳\"");
+  const Result r = run("--json " + p.string());
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const nlohmann::json j = nlohmann::json::parse(r.out);
+  EXPECT_EQ(j.at("verdict"), "fail");
+  const nlohmann::json& checks = j.at("checks");
+  ASSERT_EQ(checks.size(), 17u);
+  EXPECT_EQ(j.at("governing"), 10);
+  EXPECT_EQ(j.at("max_utilisation"), 4.886);
+  EXPECT_EQ(checks[10], nlohmann::json::parse(R"({"section": "stability", "combination": 4, "element": "lower",
+      "quantity": "sigma", "demand": 1050.31, "limit": 215, "unit": "MPa", "utilisation": 4.886,
+      "passes": false, "location": "midspan"})"));
+  EXPECT_EQ(checks[2], nlohmann::json::parse(R"({"section": "shear", "combination": 1, "element": "web",
+      "quantity": "tau", "demand": 8.34, "limit": 125, "unit": "MPa", "utilisation": 0.067,
+      "passes": true, "location": null})"));
+  EXPECT_EQ(checks[13], nlohmann::json::parse(R"({"section": "ratio", "combination": null, "element": "web",
+      "quantity": "h/t", "demand": 94, "limit": 250, "unit": "", "utilisation": 0.376,
+      "passes": true, "location": null})"));
+  EXPECT_EQ(checks[16].at("combination"), 7);
+  EXPECT_EQ(checks[16].at("section"), "deflection");
 }
 
 TEST_F(ReportCommand, JsonGoesToTheOutputFileAndARefusedRunPrintsNone) {

@@ -187,6 +187,21 @@ TEST_F(CaseFileCommands, SaveThenOpenRestoresEveryBoxAndSelection) {
   EXPECT_EQ(window->designCase().mub, 0.33);
 }
 
+TEST_F(CaseFileCommands, TheThirdCodeAndItsBoxComeBack) {
+  selectLists(0, 0, 1);
+  control<QRadioButton>("Optcode3")->setChecked(true);
+  control<QCheckBox>("Check2")->setChecked(true);
+  const QString path = pathOf("third.in");
+  saveAs(path);
+  control<QRadioButton>("Optcode1")->setChecked(true);
+  control<QCheckBox>("Check2")->setChecked(false);
+  open(path);
+  EXPECT_TRUE(toolkit.messages.empty());
+  EXPECT_TRUE(control<QRadioButton>("Optcode3")->isChecked());
+  EXPECT_TRUE(control<QCheckBox>("Check2")->isChecked());
+  EXPECT_TRUE(control<QCheckBox>("Check2")->isEnabled());
+}
+
 TEST_F(CaseFileCommands, OpeningTheExampleFillsTheWindow) {
   open(QString(VELDRIN_SOURCE_DIR) + "/examples/default.in");
   EXPECT_TRUE(toolkit.messages.empty());

@@ -36,6 +36,8 @@ TEST_F(FrmMainTest, OpensWithTheDefaultsNoListSelectionAndTheFocusInTheProjectNa
   EXPECT_TRUE(control<QRadioButton>("Optcode1")->isChecked());
   EXPECT_FALSE(control<QRadioButton>("Optcode2")->isChecked());
   EXPECT_EQ(control<QCheckBox>("Check1")->checkState(), Qt::Unchecked);
+  EXPECT_FALSE(control<QRadioButton>("Optcode3")->isChecked());
+  EXPECT_FALSE(control<QCheckBox>("Check2")->isChecked());
   EXPECT_EQ(focused(), box("Text1"));
   EXPECT_EQ(box("Text1")->selectedText(), "****");
   EXPECT_TRUE(labout().isEmpty());
@@ -68,7 +70,7 @@ TEST_F(FrmMainTest, TabRunsThroughBoxesButtonsOptionsLegendAndLastTheLists) {
   const QStringList expected = {"Text1",  "Text2",   "Text3",   "Text4",   "text5",   "text6",        "text7",
                                 "text8",  "text9",   "text10",  "text11",  "text12",  "text13",       "Text14",
                                 "Text15", "Text16",  "Text17",  "Text18",  "Cmdopen", "Cmdsave",      "cmdexit",
-                                "cmdhelp", "cmdshow", "cmdquickshow", "cmdselect", "Optcode1", "Optcode2", "cmdtu",  "Picture1",
+                                "cmdhelp", "cmdshow", "cmdquickshow", "cmdselect", "Optcode1", "Optcode2", "Optcode3", "Check2", "cmdtu",  "Picture1",
                                 "Check1", "Combo1",  "Combo2",  "Combo3"};
   QStringList chain;
   QWidget* w = box("Text1");
@@ -236,6 +238,38 @@ TEST_F(FrmMainTest, CalculateNamesTheMissingListAndStops) {
   }
   EXPECT_TRUE(labout().isEmpty());
   EXPECT_EQ(FrmOut::loadedInstance(), nullptr);
+}
+
+TEST_F(FrmMainTest, TheThirdCodeAndItsBoxSitInTheDesignCodeFrame) {
+  auto* optcode3 = control<QRadioButton>("Optcode3");
+  auto* check2 = control<QCheckBox>("Check2");
+  EXPECT_EQ(optcode3->text(), "规范GB51022-2015");
+  EXPECT_EQ(check2->text(), "拉条同时约束下翼缘");
+  for (QWidget* w : std::initializer_list<QWidget*>{optcode3, check2}) {
+    auto* frame = qobject_cast<QGroupBox*>(w->parentWidget());
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->title(), "设计规范");
+  }
+  EXPECT_FALSE(check2->isEnabled()) << "the box matters only under the third code";
+  optcode3->setChecked(true);
+  EXPECT_TRUE(check2->isEnabled());
+  EXPECT_FALSE(control<QRadioButton>("Optcode1")->isChecked());
+  control<QRadioButton>("Optcode2")->setChecked(true);
+  EXPECT_FALSE(check2->isEnabled());
+}
+
+TEST_F(FrmMainTest, CalculateUnderTheThirdCodeWritesItsReport) {
+  selectLists(0, 0, 1);
+  control<QRadioButton>("Optcode3")->setChecked(true);
+  control<QCheckBox>("Check2")->setChecked(true);
+  button("cmdshow")->click();
+  EXPECT_TRUE(toolkit.messages.empty());
+  FrmOut* result = FrmOut::loadedInstance();
+  ASSERT_NE(result, nullptr);
+  const QString report = result->findChild<QTextEdit*>("RichTextBox1")->toPlainText();
+  EXPECT_TRUE(report.contains("四、檩条整体稳定计算"));
+  EXPECT_TRUE(report.contains("屋面板不能阻止檩条侧向失稳;拉条同时约束下翼缘"));
+  EXPECT_TRUE(report.contains("跨中一个侧向支承,μb=0.5,ξ1=1.35,ξ2=0.14"));
 }
 
 TEST_F(FrmMainTest, CalculatePutsTheReportIntoTheResultWindow) {

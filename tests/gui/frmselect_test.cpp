@@ -75,16 +75,19 @@ TEST(FrmSelectDialog, RowsMarkedProposalSelectedSortedByNumberAdoptedWhateverThe
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
-TEST_F(FrmMainTest, SelectionIsOfferedUnderCecs102OnlyAndSaysWhy) {
+TEST_F(FrmMainTest, SelectionIsOfferedUnderCecs102AndGb51022AndSaysWhy) {
   QPushButton* select = button("cmdselect");
   EXPECT_EQ(select->text(), "截面选型");
   EXPECT_TRUE(select->isEnabled());
   control<QRadioButton>("Optcode2")->click();
   EXPECT_FALSE(select->isEnabled());
-  EXPECT_EQ(select->toolTip().toStdString(), kSearchNeedsCecs);
+  EXPECT_EQ(select->toolTip().toStdString(), kSearchNotUnderGbj18);
+  control<QRadioButton>("Optcode3")->click();  // from GBJ18-87 straight to the third code
+  EXPECT_TRUE(select->isEnabled());
+  EXPECT_NE(select->toolTip().toStdString(), kSearchNotUnderGbj18);
+  control<QRadioButton>("Optcode2")->click();
   control<QRadioButton>("Optcode1")->click();
   EXPECT_TRUE(select->isEnabled());
-  EXPECT_NE(select->toolTip().toStdString(), kSearchNeedsCecs);
 }
 
 TEST_F(FrmMainTest, SelectionWithAListUnselectedShowsTheRunsMessageAndNoDialog) {

@@ -1,0 +1,115 @@
+#include "calc/gb51022/section.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "calc/sectionproperties.h"
+
+namespace veldrin::gb51022 {
+
+namespace {
+
+constexpr double kNmm = 1e6;  // KN.m → N.mm
+
+// ψ and σ1 of an element from its two edge stresses.
+void edgeStresses(Element& e, double supported, double other) {
+  const double top = std::max(supported, other);
+  e.compressed = top > 0;
+  if (!e.compressed) return;
+  e.sigma1 = top;
+  e.psi = std::min(supported, other) / top;
+  e.maxAtSupport = supported >= other;
+}
+
+void flangeK(Element& e) {
+  if (e.compressed) e.k = bucklingCoefficient(PlateKind::PartlyStiffened, e.psi, e.maxAtSupport);
+}
+
+// A flange's only adjacent plate is the web; a web edge in tension gives k1'.
+void flangeK1(Element& f, const Element& web, const GrossSection& g, double webEdge) {
+  if (!f.compressed) return;
+  f.neighbourInTension = webEdge <= 0;
+  if (f.neighbourInTension) {
+    f.k1 = restraintCap(PlateKind::PartlyStiffened);
+    return;
+  }
+  f.xi = g.webFlat() / g.flangeFlat() * std::sqrt(f.k / web.k);
+  f.k1 = restraintCoefficient(PlateKind::PartlyStiffened, f.xi);
+}
+
+// The web's adjacent plate is the flange on its more compressed side.
+void webK1(Element& w, const Element& flange, const GrossSection& g) {
+  if (!w.compressed) return;
+  w.xi = g.flangeFlat() / g.webFlat() * std::sqrt(w.k / flange.k);
+  w.k1 = restraintCoefficient(PlateKind::Stiffened, w.xi);
+}
+
+void widthOf(Element& e, PlateKind kind, double flat, double t) {
+  if (e.compressed) e.width = plateWidth({kind, flat, t, e.sigma1, e.psi, e.k, e.k1});
+}
+
+// The counted length next to each edge of a flat: be1 at the more compressed
+// edge, be2 and any tension part toward the other.
+struct EdgeParts {
+  double first, second;
+};
+EdgeParts partsOf(const Element& e, double flat, bool maxAtFirst) {
+  if (e.fullyEffective()) return {flat / 2, flat / 2};
+  const double towardOther = e.width.be2 + (flat - e.width.bc);
+  return maxAtFirst ? EdgeParts{e.width.be1, towardOther} : EdgeParts{towardOther, e.width.be1};
+}
+
+// The reduced section through the program's own section model: each width
+// counts from the outer face, so the bend's 3t is added to each flat part.
+void reducedProperties(const GrossSection& g, EffectiveSection& s) {
+  const double t3 = 3 * g.t;
+  const EdgeParts web = partsOf(s.web, g.webFlat(), s.web.maxAtSupport);
+  const EdgeParts up = partsOf(s.upper, g.flangeFlat(), s.upper.maxAtSupport);
+  const EdgeParts low = partsOf(s.lower, g.flangeFlat(), s.lower.maxAtSupport);
+  DesignCase scratch;
+  jiemiantx_code1(scratch, g.h, g.b, g.a, g.t, t3 + web.first, t3 + web.second, t3 + up.first, t3 + up.second,
+                  t3 + low.first, t3 + low.second);
+  const double xc = scratch.centerx + g.t / 2, yc = scratch.centery;
+  s.area = scratch.area;
+  s.fibres = {scratch.ix1, scratch.iy1, g.h / 2 - yc, g.h / 2 + yc, xc, g.b - xc};
+}
+
+}  // namespace
+
+GrossSection grossSectionOf(const DesignCase& dc) {
+  return {dc.h, dc.b, dc.a, dc.t, dc.area, dc.ix, dc.iy, dc.it, dc.iw, dc.centerx + dc.t / 2};
+}
+
+Fibres grossFibres(const GrossSection& g) { return {g.ix, g.iy, g.h / 2, g.h / 2, g.xc, g.b - g.xc}; }
+
+CornerStresses cornerStresses(const Fibres& f, double mx, double my, MySense sense) {
+  const double sx = mx * kNmm / f.ix;
+  const double sy = (sense == MySense::TowardWeb ? 1 : -1) * my * kNmm / f.iy;
+  return {sx * f.upper + sy * f.web, sx * f.upper - sy * f.lips, -sx * f.lower + sy * f.web,
+          -sx * f.lower - sy * f.lips};
+}
+
+EffectiveSection effectiveSection(const GrossSection& g, const CornerStresses& s) {
+  EffectiveSection e;
+  edgeStresses(e.upper, s.s7, s.s8);
+  edgeStresses(e.lower, s.s4, s.s3);
+  edgeStresses(e.web, s.s7, s.s4);  // "supported" = the upper edge here
+  flangeK(e.upper);
+  flangeK(e.lower);
+  if (e.web.compressed) e.web.k = bucklingCoefficient(PlateKind::Stiffened, e.web.psi, true);
+  flangeK1(e.upper, e.web, g, s.s7);
+  flangeK1(e.lower, e.web, g, s.s4);
+  webK1(e.web, s.s7 >= s.s4 ? e.upper : e.lower, g);
+  widthOf(e.upper, PlateKind::PartlyStiffened, g.flangeFlat(), g.t);
+  widthOf(e.lower, PlateKind::PartlyStiffened, g.flangeFlat(), g.t);
+  widthOf(e.web, PlateKind::Stiffened, g.webFlat(), g.t);
+  if (e.full()) {
+    e.area = g.area;
+    e.fibres = grossFibres(g);
+  } else {
+    reducedProperties(g, e);
+  }
+  return e;
+}
+
+}  // namespace veldrin::gb51022

@@ -1,0 +1,36 @@
+// Pieces of the GB 51022 report: sub-heading numbers past seven.
+#include <gtest/gtest.h>
+
+#include "report/gb51022/reportparts.h"
+#include "report/run.h"
+#include "support/reportlines.h"
+#include "support/scriptedplatform.h"
+
+namespace veldrin::gb51022 {
+namespace {
+
+TEST(Gb51022Report, SubHeadingNumbersGoPastSeven) {
+  const std::pair<int, const char*> cases[] = {{1, "一"},  {7, "七"},    {8, "八"},    {10, "十"},
+                                               {11, "十一"}, {20, "二十"}, {23, "二十三"}};
+  for (const auto& [n, text] : cases) EXPECT_EQ(headingNumeral(n), text) << n;
+}
+
+// Two sag rods and wind pressure: four ultimate combinations, two span
+// sections each, so section three runs to <八>.
+TEST(Gb51022Report, EightStrengthSectionsAreNumberedToEight) {
+  FormState form = startupForm("x");
+  form.combo1 = form.combo2 = 0;
+  form.combo3 = 2;
+  form.optcode1 = false;
+  form.optcode3 = true;
+  form.field(10) = "0.8";
+  DesignCase dc;
+  testing::ScriptedPlatform ui;
+  const std::vector<std::string> lines = testing::reportLines(cmdshow_Click(form, dc, ui).report);
+  long found = 0;
+  for (const std::string& l : lines) found += l.rfind("   <八>荷载组合五<1.3恒+1.5施工荷载>拉条处截面", 0) == 0;
+  EXPECT_EQ(found, 1);
+}
+
+}  // namespace
+}  // namespace veldrin::gb51022
