@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ostream>
 #include <vector>
@@ -53,9 +54,27 @@ std::string fillTemporary(int fd, const std::string& bytes, mode_t mode) {
   return reason;
 }
 
+// A link is followed, as the window's saves follow it: the file it names is
+// replaced and the link stays a link. A link to nothing is refused.
+std::string followLink(const std::string& path, std::string& reason) {
+  struct stat link {};
+  if (::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return path;
+  char* target = ::realpath(path.c_str(), nullptr);
+  if (!target) {
+    reason = "a link to a file that cannot be reached: " + reasonOf(errno);
+    return path;
+  }
+  const std::string resolved = target;
+  std::free(target);
+  return resolved;
+}
+
 }  // namespace
 
-std::string writeFileWhole(const std::string& path, const std::string& bytes) {
+std::string writeFileWhole(const std::string& requested, const std::string& bytes) {
+  std::string reason;
+  const std::string path = followLink(requested, reason);
+  if (!reason.empty()) return reason;
   struct stat existing {};
   const bool exists = ::stat(path.c_str(), &existing) == 0;
   if (exists && !S_ISREG(existing.st_mode)) return "not a regular file; it is left as it is";
@@ -65,7 +84,7 @@ std::string writeFileWhole(const std::string& path, const std::string& bytes) {
   const int fd = ::mkstemp(buffer.data());
   if (fd < 0) return reasonOf(errno);
   name = buffer.data();
-  std::string reason = fillTemporary(fd, bytes, modeFor(exists ? &existing : nullptr));
+  reason = fillTemporary(fd, bytes, modeFor(exists ? &existing : nullptr));
   if (reason.empty() && std::rename(name.c_str(), path.c_str()) != 0) reason = reasonOf(errno);
   if (!reason.empty()) ::unlink(name.c_str());
   return reason;

@@ -10,7 +10,8 @@ namespace veldrin {
 // then renames it into place: a concurrent writer, a failure or a full disk
 // never leaves a mixed or half-written file, and no file of the user's is
 // touched on the way. An existing path that is not a regular file (a device,
-// a pipe, a folder) is refused, never replaced. Returns an empty text on
+// a pipe, a folder) is refused, never replaced; a link is followed to the
+// file it names, which is replaced, the link kept. Returns an empty text on
 // success, otherwise the reason.
 std::string writeFileWhole(const std::string& path, const std::string& bytes);
 

@@ -101,7 +101,8 @@ void addUserCatalogue(Catalogue& catalogue, const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream content;
   content << in.rdbuf();
-  if (!in || in.bad()) {
+  // A folder opens on Linux and reads as nothing; it is no list of sections.
+  if (!std::filesystem::is_regular_file(path, missing) || !in || in.bad()) {
     catalogue.problems.push_back({path, 0, "无法读取"});
     return;
   }

@@ -17,24 +17,21 @@ const char* statusWord(TrialStatus status) {
 
 }  // namespace
 
-nlohmann::json trialJson(const SectionTrial& trial) {
+nlohmann::ordered_json trialJson(const SectionTrial& trial) {
   const CatalogueSection& s = trial.section;
-  nlohmann::json j = {{"name", s.name}, {"h", s.h}, {"b", s.b}, {"a", s.a}, {"t", s.t},
-                      {"mass", nullptr}, {"status", statusWord(trial.status)},
-                      {"max_utilisation", nullptr}, {"governing", nullptr}};
-  if (trial.mass) j["mass"] = *trial.mass;
+  nlohmann::ordered_json j = {{"name", s.name}, {"h", s.h}, {"b", s.b}, {"a", s.a}, {"t", s.t},
+                              {"mass", trial.mass ? nlohmann::ordered_json(*trial.mass) : nlohmann::ordered_json(nullptr)},
+                              {"status", statusWord(trial.status)}};
   if (trial.status == TrialStatus::Refused) j["reason"] = trial.reason;
-  if (trial.governing) {
-    j["max_utilisation"] = trial.governing->utilisation;
-    j["governing"] = checkJson(*trial.governing);
-  }
+  j["max_utilisation"] = trial.governing ? nlohmann::ordered_json(trial.governing->utilisation) : nullptr;
+  j["governing"] = trial.governing ? checkJson(*trial.governing) : nullptr;
   return j;
 }
 
-nlohmann::json lightestJson(const LightestSearch& search) {
-  nlohmann::json sections = nlohmann::json::array();
+nlohmann::ordered_json lightestJson(const LightestSearch& search) {
+  nlohmann::ordered_json sections = nlohmann::ordered_json::array();
   for (const SectionTrial& trial : search.trials) sections.push_back(trialJson(trial));
-  return {{"proposed", search.proposed ? nlohmann::json(*search.proposed) : nlohmann::json(nullptr)},
+  return {{"proposed", search.proposed ? nlohmann::ordered_json(*search.proposed) : nlohmann::ordered_json(nullptr)},
           {"sections", std::move(sections)}};
 }
 

@@ -141,5 +141,12 @@ TEST(Catalogue, UserListIsAddedAfterTheBuiltInOne) {
   EXPECT_EQ(c.sections.back().name, "C230×75×20×2.3");
   ASSERT_EQ(c.problems.size(), 1u);
   EXPECT_EQ(problemText(c.problems[0]), file.string() + " 第3行: t不是数值:“x”，该行未采用");
+
+  const fs::path folder = dir / "folder.csv";  // a folder where the list should be
+  fs::create_directory(folder);
+  addUserCatalogue(c, folder.string());
+  EXPECT_EQ(c.sections.size(), 30u);
+  ASSERT_EQ(c.problems.size(), 2u);
+  EXPECT_EQ(problemText(c.problems[1]), folder.string() + ": 无法读取");
   fs::remove_all(dir);
 }

@@ -263,6 +263,22 @@ TEST(Lightest, JsonHoldsEverySectionInCatalogueOrder) {
   EXPECT_EQ(best["governing"], checkJson(*search.trials[*search.proposed].governing));
   EXPECT_EQ(best["governing"]["section"], "stability");
   EXPECT_EQ(j["sections"][4]["status"], "fail");
+
+  // The keys in the order the format lists them; the governing record as the
+  // check records' own JSON writes it, byte for byte.
+  const nlohmann::ordered_json ordered = lightestJson(search);
+  const auto keysOf = [](const nlohmann::ordered_json& object) {
+    std::vector<std::string> keys;
+    for (const auto& item : object.items()) keys.push_back(item.key());
+    return keys;
+  };
+  EXPECT_EQ(keysOf(ordered), (std::vector<std::string>{"proposed", "sections"}));
+  EXPECT_EQ(keysOf(ordered["sections"][0]), (std::vector<std::string>{"name", "h", "b", "a", "t", "mass", "status",
+                                                                       "reason", "max_utilisation", "governing"}));
+  const nlohmann::ordered_json& proposed = ordered["sections"][*search.proposed];
+  EXPECT_EQ(keysOf(proposed),
+            (std::vector<std::string>{"name", "h", "b", "a", "t", "mass", "status", "max_utilisation", "governing"}));
+  EXPECT_EQ(proposed["governing"].dump(), checkJson(*search.trials[*search.proposed].governing).dump());
 }
 
 TEST(Lightest, LightestByTheShownWeightThenTheLowerUtilisation) {

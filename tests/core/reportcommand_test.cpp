@@ -255,6 +255,23 @@ TEST_F(ReportCommand, ALongOutputNameAndTheUsersOwnFilesBesideIt) {
   EXPECT_EQ(slurp(users), "keep\n");
 }
 
+// A link as OUT is followed, as the window's saves follow one: the file it
+// names gets the report and the link stays; a link to nothing is refused.
+TEST_F(ReportCommand, ALinkAsOutputIsFollowedNotReplaced) {
+  const fs::path target = dir / "target.txt", link = dir / "link.txt", dangling = dir / "dangling.txt";
+  std::ofstream(target) << "old\n";
+  fs::create_symlink(target.filename(), link);
+  EXPECT_EQ(run(example() + " -o " + link.string()).exitCode, 0);
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(slurp(target), run(example()).out);
+
+  fs::create_symlink("no-such-folder/report.txt", dangling);
+  const Result r = run(example() + " -o " + dangling.string());
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.err.find("a link to a file that cannot be reached"), std::string::npos) << r.err;
+  EXPECT_TRUE(fs::is_symlink(dangling));
+}
+
 // Two runs writing one OUT at once: OUT is always one whole report.
 TEST_F(ReportCommand, ConcurrentRunsLeaveOneWholeReport) {
   const std::string other = std::string(VELDRIN_SOURCE_DIR) + "/tests/golden/heavy-snow.in";
