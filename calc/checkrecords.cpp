@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 namespace veldrin {
 
@@ -42,9 +43,14 @@ void recordSlenderness(DesignCase& dc, bool strongAxis, double lambda, bool pass
                                   strongAxis ? "长细比 λx" : "长细比 λy"));
 }
 
-void recordDeflection(DesignCase& dc, bool wind, const char* loads, double ratio, double limit, bool passes) {
-  dc.checks.push_back(checkRecord(CheckSection::Deflection, 0, CheckElement::None, wind ? "wind" : "gravity", ratio,
-                                  limit, "L/f", passes, std::string("挠度 ") + loads));
+void recordDeflection(DesignCase& dc, bool wind, const char* loads, double ratio, double limit, bool passes,
+                      double fShown, double span) {
+  CheckResult r = checkRecord(CheckSection::Deflection, 0, CheckElement::None, wind ? "wind" : "gravity", ratio, limit,
+                              "L/f", passes, std::string("挠度 ") + loads);
+  // A deflection beyond ten spans shows the ratio 1/0, and limit / 0 has no
+  // value: its utilisation is limit·f/L from the f and L its line shows.
+  if (ratio == 0 && !passes && span > 0) r.utilisation = utilisationUp(limit * std::fabs(fShown) / span);
+  dc.checks.push_back(std::move(r));
 }
 
 }  // namespace veldrin

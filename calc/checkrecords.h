@@ -18,7 +18,9 @@ void recordStability(DesignCase& dc, const char* point, double sigma, bool passe
 void recordSlenderness(DesignCase& dc, bool strongAxis, double lambda, bool passes);
 
 // A deflection case: the shown ratio L/f against the chosen limit; loads
-// names the loads of the case ("恒载、风载").
-void recordDeflection(DesignCase& dc, bool wind, const char* loads, double ratio, double limit, bool passes);
+// names the loads of the case ("恒载、风载"); fShown and span are the f and L
+// of its "f/L=" line.
+void recordDeflection(DesignCase& dc, bool wind, const char* loads, double ratio, double limit, bool passes,
+                      double fShown, double span);
 
 }  // namespace veldrin

@@ -35,11 +35,11 @@ const DeflectionLimit* selectedLimit(const DesignCase& dc) {
 }
 
 // The verdict text of a case, and its record (none without a chosen limit).
-const char* deflectionVerdict(DesignCase& dc, bool windCase, const char* loads, double ratio) {
+const char* deflectionVerdict(DesignCase& dc, bool windCase, const char* loads, double ratio, double fShown, Single Lx) {
   const DeflectionLimit* limit = selectedLimit(dc);
   if (limit == nullptr) return "";
   const bool passes = ratio >= limit->minimumRatio;
-  recordDeflection(dc, windCase, loads, ratio, limit->minimumRatio, passes);
+  recordDeflection(dc, windCase, loads, ratio, limit->minimumRatio, passes, fShown, Lx);
   return passes ? limit->pass : limit->fail;
 }
 
@@ -47,7 +47,7 @@ const char* deflectionVerdict(DesignCase& dc, bool windCase, const char* loads, 
 const char* passText(DesignCase& dc, bool windCase, const char* loads) {
   const DeflectionLimit* limit = selectedLimit(dc);
   if (limit == nullptr) return "";
-  recordDeflection(dc, windCase, loads, 0, limit->minimumRatio, true);
+  recordDeflection(dc, windCase, loads, 0, limit->minimumRatio, true, 0, 0);
   return limit->pass;
 }
 
@@ -103,7 +103,7 @@ void writeDeflection(DesignCase& dc, double qk, Single Lx, bool windCase, const 
     return;
   }
   const double ratio = spanRatio(Lx, f, windCase);
-  dc.filestring.line(9, "f/L=", fShown, "/", Lx, "=1/", ratio, deflectionVerdict(dc, windCase, loads, ratio));
+  dc.filestring.line(9, "f/L=", fShown, "/", Lx, "=1/", ratio, deflectionVerdict(dc, windCase, loads, ratio, fShown, Lx));
 }
 
 // Dead + live + the larger of snow and dust (snow on a tie); only the snow

@@ -36,13 +36,20 @@ char32_t nextCodePoint(const std::string& s, std::size_t& i) {
 
 // A demand or limit with its unit; a deflection reads as the report's 1/ratio.
 std::string valueText(double value, const std::string& unit) {
-  if (unit == "L/f") return value == 0 ? "f=0" : "1/" + numText(value);
+  if (unit == "L/f") return "1/" + numText(value);
   return numText(value) + unit;
 }
 
+// A passing ratio of 0 is no deflection at all; a failing one is a
+// deflection beyond ten spans, which the report shows as 1/0.
+std::string demandText(const CheckResult& c) {
+  if (c.unit == "L/f" && c.demand == 0 && c.passes) return "f=0";
+  return valueText(c.demand, c.unit);
+}
+
 Row rowOf(std::size_t number, const CheckResult& c) {
-  return {numText(static_cast<long long>(number)) + "." + c.name, valueText(c.demand, c.unit),
-          valueText(c.limit, c.unit), utilisationText(c.utilisation), c.passes ? "满足" : "不满足(************)"};
+  return {numText(static_cast<long long>(number)) + "." + c.name, demandText(c), valueText(c.limit, c.unit),
+          utilisationText(c.utilisation), c.passes ? "满足" : "不满足(************)"};
 }
 
 std::string padRight(const std::string& s, std::size_t width) {

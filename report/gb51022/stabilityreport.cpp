@@ -59,7 +59,7 @@ void writeDeflection(ReportText& r, const DesignCase& dc, const PurlinChecks& p,
   r.line(kBase + 3, "v=5*qk*L^4/(384*E*Ix)=5*(", shown3(d.qk), ")*", span, "^4/(384*", kModulus, "*", p.gross.ix, ")=",
          d.v, "mm");
   const CheckResult& c = d.record;
-  if (d.ratio == 0) {
+  if (d.v == 0) {
     r.line(kBase + 3, "v=0,挠度满足要求!");
     return;
   }

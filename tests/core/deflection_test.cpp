@@ -168,6 +168,18 @@ TEST(Deflection, WindLoadLineSignsTheShapeFactor) {
   }
 }
 
+// f = 5·7.2⁴·10¹²/(79104000·2000) = 84932.04 mm, more than ten spans: the
+// ratio shows as 1/0 and fails; its utilisation 240·84932.03/7200 = 2831.0677
+// (by hand) is rounded up, never left at 0.
+TEST(Deflection, DeflectionBeyondTenSpansFailsWithItsUtilisation) {
+  DesignCase dc = unitLoadCase(2000, 1);
+  EXPECT_EQ(run(dc, 0).at(9), "         f/L=84932.03/7200=1/0>1/240,挠度不满足要求!(*************)");
+  ASSERT_EQ(dc.checks.size(), 4u);
+  EXPECT_DOUBLE_EQ(dc.checks[2].demand, 0);
+  EXPECT_FALSE(dc.checks[2].passes);
+  EXPECT_DOUBLE_EQ(dc.checks[2].utilisation, 2831.068);
+}
+
 TEST(Deflection, NoLoadMeansNoDeflectionAndPasses) {
   DesignCase dc = defaultCase();
   dc.kdeadload = dc.kliveload = dc.kwindload = 0;

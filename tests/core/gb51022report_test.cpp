@@ -32,5 +32,35 @@ TEST(Gb51022Report, EightStrengthSectionsAreNumberedToEight) {
   EXPECT_EQ(found, 1);
 }
 
+// 900 KN/m2 of snow on a 20 m span 10 m apart: v is more than ten spans, so
+// L/|v| shows 1/0. That is a failing deflection, not "v=0".
+TEST(Gb51022Report, DeflectionBeyondTenSpansFails) {
+  FormState form = startupForm("x");
+  form.combo1 = form.combo2 = form.combo3 = 0;
+  form.optcode1 = false;
+  form.optcode3 = true;
+  form.field(11) = "20";
+  form.field(12) = "10";
+  form.field(16) = "900";
+  DesignCase dc;
+  testing::ScriptedPlatform ui;
+  const RunOutcome outcome = cmdshow_Click(form, dc, ui);
+  ASSERT_TRUE(outcome.completed);
+  const std::vector<std::string> lines = testing::reportLines(outcome.report);
+  long noDeflection = 0, beyond = 0;
+  for (const std::string& l : lines) {
+    noDeflection += l == "      v=0,挠度满足要求!";
+    beyond += l.ends_with("/20000=1/0>1/150,挠度不满足要求!(************)");
+  }
+  EXPECT_EQ(noDeflection, 0);
+  EXPECT_EQ(beyond, 1);
+  for (const CheckResult& c : outcome.checks) {
+    if (c.section == CheckSection::Deflection && c.demand == 0) {
+      EXPECT_FALSE(c.passes);
+      EXPECT_GT(c.utilisation, 1.0);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace veldrin::gb51022

@@ -56,6 +56,25 @@ TEST(Summary, PassingCaseConcludesThatEveryCheckIsMet) {
   EXPECT_EQ(quickResultLines(checks), panel);
 }
 
+// A ratio of 0 is no deflection only when it passes; failing, it is a
+// deflection beyond ten spans and reads as the report's 1/0.
+TEST(Summary, FailingZeroRatioReadsAsOneOverZeroNotAsNoDeflection) {
+  CheckResult beyond =
+      checkRecord(CheckSection::Deflection, 0, CheckElement::None, "gravity", 0, 240, "L/f", false, "挠度 恒载、活载、雪载");
+  beyond.utilisation = 2831.068;
+  const CheckResults checks = {
+      beyond,
+      checkRecord(CheckSection::Deflection, 0, CheckElement::None, "wind", 0, 240, "L/f", true, "挠度 恒载、风载"),
+  };
+  const std::vector<std::string> want = {
+      "   1.挠度 恒载、活载、雪载  1/0  1/240  2831.068  不满足(************)",
+      "   2.挠度 恒载、风载        f=0  1/240     0.000  满足",
+      "   最大利用率为2831.068(挠度 恒载、活载、雪载)",
+      "   结论:本檩条有1项验算不满足要求!(************)",
+  };
+  EXPECT_EQ(summaryOf(checks), want);
+}
+
 TEST(Summary, ChineseCharactersAndGreekLettersTakeTwoColumns) {
   EXPECT_EQ(displayWidth("荷载组合三 稳定 σ8"), 10u + 1 + 4 + 1 + 2 + 1);  // σ as wide as in 宋体
   EXPECT_EQ(displayWidth("、"), 2u);
