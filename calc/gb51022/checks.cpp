@@ -160,6 +160,9 @@ StabilitySection stabilityAt(const SectionStrength& s, const StabilityFactors& k
     const double edge = k.suction ? fb.lower : fb.upper;
     const double bending = std::fabs(s.moments.mx) * kNmm * edge / (k.phiUsed * fb.ix);
     const double lateral = (s.senses[i].sense == MySense::TowardWeb ? 1 : -1) * s.moments.my * kNmm / fb.iy;
+    st.bending[i] = shown(bending);
+    st.webLateral[i] = shown(lateral * fb.web);
+    st.lipLateral[i] = shown(-lateral * fb.lips);
     st.webPoint[i] = shown(bending + lateral * fb.web);
     st.lipPoint[i] = shown(bending - lateral * fb.lips);
     largest = std::max({largest, st.webPoint[i], st.lipPoint[i]});

@@ -50,6 +50,9 @@ struct StabilityFactors {
 struct StabilitySection {
   SpanMoments moments;
   std::array<double, 2> webPoint{}, lipPoint{};  // per sense, MPa as shown
+  // The terms the report writes them from: Mx/(φbx·Wex), and My/Wey at the
+  // web and at the lips with their signs; per sense, MPa as shown.
+  std::array<double, 2> bending{}, webLateral{}, lipLateral{};
   CheckResult record;
 };
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "calc/sectionproperties.h"
 
@@ -44,6 +46,23 @@ void webK1(Element& w, const Element& flange, const GrossSection& g) {
   w.k1 = restraintCoefficient(PlateKind::Stiffened, w.xi);
 }
 
+// Along a lip the stress runs linearly from its own corner to the other
+// lip's corner, h away: its tip lies a from its own corner.
+double lipTip(double own, double other, const GrossSection& g) { return own + (other - own) * g.a / g.h; }
+
+// A lip's only adjacent plate is its flange; a flange corner in tension gives k1'.
+void lipK(Element& lip, const Element& flange, const GrossSection& g, double corner) {
+  if (!lip.compressed) return;
+  lip.k = bucklingCoefficient(PlateKind::Unstiffened, lip.psi, lip.maxAtSupport);
+  lip.neighbourInTension = corner <= 0;
+  if (lip.neighbourInTension) {
+    lip.k1 = restraintCap(PlateKind::Unstiffened);
+    return;
+  }
+  lip.xi = g.flangeFlat() / g.lipFlat() * std::sqrt(lip.k / flange.k);
+  lip.k1 = restraintCoefficient(PlateKind::Unstiffened, lip.xi);
+}
+
 void widthOf(Element& e, PlateKind kind, double flat, double t) {
   if (e.compressed) e.width = plateWidth({kind, flat, t, e.sigma1, e.psi, e.k, e.k1});
 }
@@ -59,6 +78,41 @@ EdgeParts partsOf(const Element& e, double flat, bool maxAtFirst) {
   return maxAtFirst ? EdgeParts{e.width.be1, towardOther} : EdgeParts{towardOther, e.width.be1};
 }
 
+// The uncounted strip of a reduced lip, on the section model's axes (x from
+// the web's centre line, y from mid-depth).
+struct Strip {
+  double area, x, y, length;
+};
+
+std::vector<Strip> lipStrips(const GrossSection& g, const EffectiveSection& s) {
+  std::vector<Strip> strips;
+  const double flat = g.lipFlat(), bendEnd = g.h / 2 - 3 * g.t;
+  for (const auto& [lip, side] : {std::pair{&s.upperLip, 1.0}, std::pair{&s.lowerLip, -1.0}}) {
+    if (lip->fullyEffective()) continue;
+    const EdgeParts p = partsOf(*lip, flat, lip->maxAtSupport);  // first: at the corner
+    const double length = flat - p.first - p.second;
+    strips.push_back({length * g.t, g.b - g.t, side * (bendEnd - p.first - length / 2), length});
+  }
+  return strips;
+}
+
+// Properties without the lips' strips: the centroid moves, and each strip
+// leaves with its own second moments about the new centroid.
+struct Remaining {
+  double area, x, y, ix, iy;
+};
+
+Remaining withoutStrips(Remaining r, const std::vector<Strip>& strips, double t) {
+  for (const Strip& st : strips) {
+    const double area = r.area - st.area;
+    const double x = (r.area * r.x - st.area * st.x) / area, y = (r.area * r.y - st.area * st.y) / area;
+    r.ix += r.area * (r.y - y) * (r.y - y) - st.area * (st.y - y) * (st.y - y) - t * std::pow(st.length, 3) / 12;
+    r.iy += r.area * (r.x - x) * (r.x - x) - st.area * (st.x - x) * (st.x - x) - st.length * std::pow(t, 3) / 12;
+    r = {area, x, y, r.ix, r.iy};
+  }
+  return r;
+}
+
 // The reduced section through the program's own section model: each width
 // counts from the outer face, so the bend's 3t is added to each flat part.
 void reducedProperties(const GrossSection& g, EffectiveSection& s) {
@@ -69,9 +123,11 @@ void reducedProperties(const GrossSection& g, EffectiveSection& s) {
   DesignCase scratch;
   jiemiantx_code1(scratch, g.h, g.b, g.a, g.t, t3 + web.first, t3 + web.second, t3 + up.first, t3 + up.second,
                   t3 + low.first, t3 + low.second);
-  const double xc = scratch.centerx + g.t / 2, yc = scratch.centery;
-  s.area = scratch.area;
-  s.fibres = {scratch.ix1, scratch.iy1, g.h / 2 - yc, g.h / 2 + yc, xc, g.b - xc};
+  const Remaining r = withoutStrips({scratch.area, scratch.centerx, scratch.centery, scratch.ix1, scratch.iy1},
+                                    lipStrips(g, s), g.t);
+  const double xc = r.x + g.t / 2;
+  s.area = r.area;
+  s.fibres = {r.ix, r.iy, g.h / 2 - r.y, g.h / 2 + r.y, xc, g.b - xc};
 }
 
 }  // namespace
@@ -100,9 +156,15 @@ EffectiveSection effectiveSection(const GrossSection& g, const CornerStresses& s
   flangeK1(e.upper, e.web, g, s.s7);
   flangeK1(e.lower, e.web, g, s.s4);
   webK1(e.web, s.s7 >= s.s4 ? e.upper : e.lower, g);
+  edgeStresses(e.upperLip, s.s8, lipTip(s.s8, s.s3, g));
+  edgeStresses(e.lowerLip, s.s3, lipTip(s.s3, s.s8, g));
+  lipK(e.upperLip, e.upper, g, s.s8);
+  lipK(e.lowerLip, e.lower, g, s.s3);
   widthOf(e.upper, PlateKind::PartlyStiffened, g.flangeFlat(), g.t);
   widthOf(e.lower, PlateKind::PartlyStiffened, g.flangeFlat(), g.t);
   widthOf(e.web, PlateKind::Stiffened, g.webFlat(), g.t);
+  widthOf(e.upperLip, PlateKind::Unstiffened, g.lipFlat(), g.t);
+  widthOf(e.lowerLip, PlateKind::Unstiffened, g.lipFlat(), g.t);
   if (e.full()) {
     e.area = g.area;
     e.fibres = grossFibres(g);

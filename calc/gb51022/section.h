@@ -45,7 +45,7 @@ CornerStresses cornerStresses(const Fibres& f, double mx, double my, MySense sen
 struct Element {
   bool compressed = false;
   double psi = 1, sigma1 = 0, k = 0, xi = 0, k1 = 0;
-  bool maxAtSupport = true;   // flanges: the larger compression at the web
+  bool maxAtSupport = true;   // the larger compression at the web (flanges), at the flange (lips)
   bool neighbourInTension = false;
   PlateWidth width;
   bool fullyEffective() const { return !compressed || width.fullyEffective(); }
@@ -53,14 +53,18 @@ struct Element {
 
 struct EffectiveSection {
   Element upper, lower, web;
+  Element upperLip, lowerLip;  // unstiffened: the flange is their adjacent plate
   Fibres fibres;
   double area = 0;
-  bool full() const { return upper.fullyEffective() && lower.fullyEffective() && web.fullyEffective(); }
+  bool full() const {
+    return upper.fullyEffective() && lower.fullyEffective() && web.fullyEffective() && upperLip.fullyEffective() &&
+           lowerLip.fullyEffective();
+  }
 };
 
 // GB 50018-2002 5.6 with ψ and σ1 from the gross stresses (5.6.8-2). When
 // every element is fully effective the gross properties are kept; otherwise
-// the properties of the reduced plates (the lips count in full).
+// the properties of the reduced plates.
 EffectiveSection effectiveSection(const GrossSection& g, const CornerStresses& gross);
 
 }  // namespace veldrin::gb51022

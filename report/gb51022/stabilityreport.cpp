@@ -37,8 +37,11 @@ void writeSection(ReportText& r, const StabilitySection& s) {
   const char* where = s.moments.location == CheckLocation::Rods ? "拉条处截面" : "跨中截面";
   r.line(kBase + 4, where, ":Mx=", shown3(s.moments.mx), "KN.m,My=", shown3(s.moments.my),
          "KN.m,σ=Mx/(φbx*Wex)+My/Wey (GB 50018-2002 式8.1.1-2,Wex、Wey取该截面有效截面):");
-  r.line(kBase + 6, "My使卷边一侧受压:腹板侧σ=", s.webPoint[0], "MPa,卷边侧σ=", s.lipPoint[0], "MPa");
-  r.line(kBase + 6, "My使腹板一侧受压:腹板侧σ=", s.webPoint[1], "MPa,卷边侧σ=", s.lipPoint[1], "MPa");
+  for (std::size_t i = 0; i < 2; ++i) {
+    r.line(kBase + 6, i == 0 ? "My使卷边一侧受压:腹板侧σ=" : "My使腹板一侧受压:腹板侧σ=", s.bending[i], "+(",
+           s.webLateral[i], ")=", s.webPoint[i], "MPa,卷边侧σ=", s.bending[i], "+(", s.lipLateral[i], ")=",
+           s.lipPoint[i], "MPa");
+  }
   const CheckResult& c = s.record;
   r.line(kBase + 6, "σ=", c.demand, "MPa", c.passes ? "<=" : ">", "f=", c.limit, "MPa", verdictTail(c));
 }

@@ -57,6 +57,8 @@ void writeSense(ReportText& r, const SenseState& st, double mx, const GrossSecti
   writeElement(r, "上翼缘", s.upper, g.flangeFlat());
   writeElement(r, "下翼缘", s.lower, g.flangeFlat());
   writeElement(r, "腹板", s.web, g.webFlat());
+  writeElement(r, "上卷边", s.upperLip, g.lipFlat());
+  writeElement(r, "下卷边", s.lowerLip, g.lipFlat());
   writeSectionProperties(r, s);
   r.line(kBase + 6, "σ=Mx/Wenx+My/Weny (GB 50018-2002 式8.1.1-1):");
   const Fibres& f = s.fibres;

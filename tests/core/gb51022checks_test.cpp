@@ -280,5 +280,28 @@ TEST(Gb51022Checks, RecordsComeInReportOrder) {
   EXPECT_EQ(r[16].combination, 7);
 }
 
+// The compressed lip is an unstiffened element restrained by its flange: the
+// default case's suction (combination four, My toward the lips) takes the
+// lower lip's flat 12.5 mm down to 11.35 mm, and its strip leaves the section.
+TEST(Gb51022Checks, ACompressedLipLosesPartOfItsWidth) {
+  DesignCase dc = defaultCase();
+  const GrossSection g = grossOf(dc);
+  const Combination& suction = combination(loadsOf(dc), 4);
+  const SectionStrength s = strengthAt(g, spanMoments(suction, 7.2, 0).front(), 4, 215);
+  const EffectiveSection& e = s.senses[0].section;
+  EXPECT_FALSE(e.upperLip.compressed);
+  const Element& lip = e.lowerLip;
+  ASSERT_TRUE(lip.compressed);
+  EXPECT_TRUE(lip.maxAtSupport);        // the corner is more compressed than the tip
+  EXPECT_NEAR(lip.psi, 0.8427, 0.001);  // the tip lies a = 20 mm in from the corner
+  EXPECT_NEAR(lip.k, 1.70 - 3.025 * lip.psi + 1.75 * lip.psi * lip.psi, 1e-12);
+  EXPECT_NEAR(lip.k1, 0.2136, 0.0005);  // ξ = (60/12.5)·√(k/k of the flange) = 3.047
+  EXPECT_EQ(lip.width.formula, 2);
+  EXPECT_NEAR(lip.width.be, 11.357, 0.01);
+  // The lip's strip comes off the area the reduced flange and web leave.
+  EXPECT_NEAR(e.area, 967.9 - 2.5 * (12.5 - lip.width.be), 0.02);
+  EXPECT_GT(s.lower.demand, 384.35) << "the plates alone gave 384.35 MPa";
+}
+
 }  // namespace
 }  // namespace veldrin::gb51022

@@ -1,5 +1,10 @@
-// Pieces of the GB 51022 report: sub-heading numbers past seven.
+// Pieces of the GB 51022 report: sub-heading numbers past seven, the terms
+// of the stability stresses.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <regex>
 
 #include "report/gb51022/reportparts.h"
 #include "report/run.h"
@@ -60,6 +65,38 @@ TEST(Gb51022Report, DeflectionBeyondTenSpansFails) {
       EXPECT_GT(c.utilisation, 1.0);
     }
   }
+}
+
+// Each stability stress is written with its two terms, Mx/(φbx·Wex) and
+// My/Wey, and the largest of them is the record's demand.
+TEST(Gb51022Report, StabilityStressesShowTheirTerms) {
+  FormState form = startupForm("x");
+  form.combo1 = form.combo2 = form.combo3 = 0;
+  form.optcode1 = false;
+  form.optcode3 = true;
+  DesignCase dc;
+  testing::ScriptedPlatform ui;
+  const std::vector<std::string> lines = testing::reportLines(cmdshow_Click(form, dc, ui).report);
+  const std::string number = "(-?[0-9.]+)";
+  const std::regex point("My使(卷边|腹板)一侧受压:腹板侧σ=" + number + "\\+\\(" + number + "\\)=" + number +
+                         "MPa,卷边侧σ=" + number + "\\+\\(" + number + "\\)=" + number + "MPa");
+  std::vector<double> largest;
+  for (const std::string& l : lines) {
+    std::smatch m;
+    if (!std::regex_search(l, m, point)) continue;
+    const auto value = [&](std::size_t i) { return std::stod(m[i].str()); };
+    EXPECT_EQ(m[2].str(), m[5].str()) << l;  // the same Mx term at both points
+    EXPECT_NEAR(value(2) + value(3), value(4), 0.02) << l;
+    EXPECT_NEAR(value(5) + value(6), value(7), 0.02) << l;
+    if (m[1].str() == "卷边") largest.push_back(std::max(value(4), value(7)));
+    else largest.back() = std::max({largest.back(), value(4), value(7)});
+  }
+  std::vector<double> demands;
+  for (const CheckResult& c : dc.checks) {
+    if (c.section == CheckSection::Stability) demands.push_back(c.demand);
+  }
+  EXPECT_EQ(largest, demands);
+  EXPECT_EQ(demands.size(), 3u);  // combinations one, four and five of the default case
 }
 
 }  // namespace
