@@ -2,19 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "support/defaultform.h"
 #include "basetypes/runstop.h"
 
 using namespace veldrin;
 
 namespace {
 
-FormState selectedDefaults() {
-  FormState form = startupForm("02-07-30 20:08:07");
-  form.combo1 = 0;
-  form.combo2 = 0;
-  form.combo3 = 0;
-  return form;
-}
+FormState selectedDefaults() { return veldrin::testing::defaultRunForm("02-07-30 20:08:07"); }
 
 }  // namespace
 

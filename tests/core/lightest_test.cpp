@@ -11,6 +11,7 @@
 #include "report/checksjson.h"
 #include "report/run.h"
 #include "report/summary.h"
+#include "support/defaultform.h"
 #include "support/scriptedplatform.h"
 
 using namespace veldrin;
@@ -19,13 +20,7 @@ using veldrin::testing::ScriptedPlatform;
 namespace {
 
 // The window's default texts with Q235, 1/150 and no sag rods, CECS102:98.
-FormState defaultCase() {
-  FormState form = startupForm("2026-12-08 09:30:00");
-  form.combo1 = 0;
-  form.combo2 = 0;
-  form.combo3 = 0;
-  return form;
-}
+FormState defaultCase() { return veldrin::testing::defaultRunForm("2026-12-08 09:30:00"); }
 
 const char* const kHeightBounds = "截面高h:输入有误(非数字或者输入值>400或<＝120)，请核对后输入!";
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/defaultform.h"
 #include "support/scriptedplatform.h"
 
 using namespace veldrin;
@@ -9,13 +10,7 @@ using veldrin::testing::ScriptedPlatform;
 
 namespace {
 
-FormState defaultCase() {
-  FormState form = startupForm("2026-12-08 09:30:00");
-  form.combo1 = 0;
-  form.combo2 = 0;
-  form.combo3 = 0;
-  return form;
-}
+FormState defaultCase() { return veldrin::testing::defaultRunForm("2026-12-08 09:30:00"); }
 
 bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
