@@ -16,8 +16,16 @@ double utilisationUp(double ratio) {
 
 namespace {
 
+// A larger L/f is better, so the ratio is turned over; a shown ratio of 0
+// takes f and L when they are known.
+double deflectionUtilisation(double ratio, double limit, double deflection, double span) {
+  if (ratio > 0) return utilisationUp(limit / ratio);
+  if (deflection == 0 || !(span > 0)) return 0.0;
+  return utilisationUp(limit * std::fabs(deflection) / span);
+}
+
 double utilisationOf(CheckSection section, double demand, double limit) {
-  if (section == CheckSection::Deflection) return demand == 0 ? 0.0 : utilisationUp(limit / demand);
+  if (section == CheckSection::Deflection) return deflectionUtilisation(demand, limit, 0, 0);
   return limit == 0 ? 0.0 : utilisationUp(demand / limit);
 }
 
@@ -36,6 +44,14 @@ CheckResult checkRecord(CheckSection section, int combination, CheckElement elem
   r.utilisation = utilisationOf(section, demand, limit);
   r.passes = passes;
   r.name = std::move(name);
+  return r;
+}
+
+CheckResult deflectionRecord(int combination, std::string quantity, double ratio, double limit, bool passes,
+                             double deflection, double span, std::string name) {
+  CheckResult r = checkRecord(CheckSection::Deflection, combination, CheckElement::None, std::move(quantity), ratio,
+                              limit, "L/f", passes, std::move(name));
+  r.utilisation = deflectionUtilisation(ratio, limit, deflection, span);
   return r;
 }
 

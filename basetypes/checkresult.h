@@ -29,9 +29,17 @@ struct CheckResult {
 using CheckResults = std::vector<CheckResult>;
 
 // A record from the values its verdict line shows; the utilisation is
-// demand / limit, or limit / demand for a deflection (a larger L/f is better).
+// demand / limit, or limit / demand for a deflection (a larger L/f is better;
+// deflectionRecord also knows the f of a ratio shown as 0).
 CheckResult checkRecord(CheckSection section, int combination, CheckElement element, std::string quantity,
                         double demand, double limit, std::string unit, bool passes, std::string name);
+
+// A deflection shown as the ratio L/f (floored to 0.1) against the limit
+// ratio: utilisation limit / ratio. No deflection (f = 0) is 0; a deflection
+// beyond ten spans shows the ratio 0 (1/0), and its utilisation is then
+// limit·|f|/L from the f and L its line shows. f and L in one unit.
+CheckResult deflectionRecord(int combination, std::string quantity, double ratio, double limit, bool passes,
+                             double deflection, double span, std::string name);
 
 // "荷载组合一" … "荷载组合七".
 std::string combinationName(int combination);

@@ -1,8 +1,6 @@
 #include "calc/checkrecords.h"
 
-#include <cmath>
 #include <string>
-#include <utility>
 
 namespace veldrin {
 
@@ -45,12 +43,8 @@ void recordSlenderness(DesignCase& dc, bool strongAxis, double lambda, bool pass
 
 void recordDeflection(DesignCase& dc, bool wind, const char* loads, double ratio, double limit, bool passes,
                       double fShown, double span) {
-  CheckResult r = checkRecord(CheckSection::Deflection, 0, CheckElement::None, wind ? "wind" : "gravity", ratio, limit,
-                              "L/f", passes, std::string("挠度 ") + loads);
-  // A deflection beyond ten spans shows the ratio 1/0, and limit / 0 has no
-  // value: its utilisation is limit·f/L from the f and L its line shows.
-  if (ratio == 0 && !passes && span > 0) r.utilisation = utilisationUp(limit * std::fabs(fShown) / span);
-  dc.checks.push_back(std::move(r));
+  dc.checks.push_back(deflectionRecord(0, wind ? "wind" : "gravity", ratio, limit, passes, fShown, span,
+                                       std::string("挠度 ") + loads));
 }
 
 }  // namespace veldrin

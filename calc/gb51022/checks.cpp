@@ -103,13 +103,9 @@ DeflectionCheck deflectionOf(const DesignCase& dc, const GrossSection& g, const 
   d.v = truncateTo(5 * d.qk * std::pow(span, 4) / (384 * kModulus * g.ix), 2);
   d.ratio = d.v == 0 ? 0 : truncateTo(span / std::fabs(d.v), 1);
   d.limit = dc.deflectionLimit >= 0 && dc.deflectionLimit <= 2 ? kLimits[dc.deflectionLimit] : 150;
-  // A larger L/|v| is better: the record's utilisation is limit / ratio.
-  d.record = checkRecord(CheckSection::Deflection, c.number, CheckElement::None, c.number == 6 ? "gravity" : "wind",
-                         d.ratio, d.limit, "L/f", d.v == 0 || d.ratio >= d.limit,
-                         combinationName(c.number) + " 挠度");
-  // Only v = 0 is no deflection: beyond ten spans the ratio shows 1/0 and
-  // fails, its utilisation limit·|v|/L from the v and L its line shows.
-  if (d.v != 0 && d.ratio == 0) d.record.utilisation = utilisationUp(d.limit * std::fabs(d.v) / span);
+  // Only v = 0 is no deflection: beyond ten spans the ratio shows 1/0 and fails.
+  d.record = deflectionRecord(c.number, c.number == 6 ? "gravity" : "wind", d.ratio, d.limit,
+                              d.v == 0 || d.ratio >= d.limit, d.v, span, combinationName(c.number) + " 挠度");
   return d;
 }
 
