@@ -95,10 +95,13 @@ DesignMoments combinationMoments(const DesignCase& dc, Single qx, Single qy, Sin
 }
 
 void neili(DesignCase& dc, Platform& ui, Single qx, Single qy, Single Q, Single L, std::int16_t latiaonum) {
-  const SpanLoads loads = spanLoads(dc, qx, qy, Q, L);
   // Any other rod count hands zero moments to the check, without lines.
-  const DesignMoments m = combinationMoments(dc, qx, qy, Q, L, latiaonum);
-  if (rodsInList(latiaonum)) momentLines(dc, loads, latiaonum, m);
+  DesignMoments m;
+  if (rodsInList(latiaonum)) {
+    const SpanLoads loads = spanLoads(dc, qx, qy, Q, L);
+    m = designMoments(loads, latiaonum);
+    momentLines(dc, loads, latiaonum, m);
+  }
   double mx = m.mx * std::pow(10.0, 6);  // N·mm from here on
   double my = m.my * std::pow(10.0, 6);
   if (dc.code == DesignCode::Cecs102) {

@@ -13,6 +13,7 @@ namespace veldrin {
 namespace {
 
 const char* const kOverstressTitle = "应力超过设计强度,请重新输入数据!";
+const char* const kWebOverstressWarning = "腹板4或7处应力大于设计强度，查看计算结果后请重新调整檩条数据!";
 const char* const kLipEdgeCoefficient = "一边支撑一边卷边σmax在卷边边板件容许宽厚比系数ξ=";
 
 // What the report calls one flange and its two ends.
@@ -169,7 +170,7 @@ void webStressTest(DesignCase& dc, Platform& ui, const CornerStresses& s, const 
     return;
   }
   dc.filestring.line(11, lead, "腹板4或7处应力大于设计强度，请重新调整檩条数据!");
-  ui.messageBox("腹板4或7处应力大于设计强度，查看计算结果后请重新调整檩条数据!", kOverstressTitle, MessageIcon::Exclamation);
+  ui.messageBox(kWebOverstressWarning, kOverstressTitle, MessageIcon::Exclamation);
 }
 
 // Like a flange, a web that needs an effective section can be overstressed
@@ -179,8 +180,7 @@ bool reducedWebStress(DesignCase& dc, Platform& ui, const CornerStresses& s) {
   recordStrength(dc, CheckElement::Web, std::max(s.s4, s.s7), within);  // as for a flange
   if (!within) {
     dc.filestring.line(11, "腹板最大压应力>fy=", dc.steelfy, "MPa,腹板不满足强度要求!(************)");
-    ui.messageBox("腹板4或7处应力大于设计强度，查看计算结果后请重新调整檩条数据!", kOverstressTitle,
-                  MessageIcon::Exclamation);
+    ui.messageBox(kWebOverstressWarning, kOverstressTitle, MessageIcon::Exclamation);
   }
   return within;
 }
