@@ -248,4 +248,13 @@ void jiemiantx_code2(DesignCase& dc, Single h, Single b, Single a, Single t, Sin
   computeSection(dc, s, p);
 }
 
+void grossSectionProperties(DesignCase& dc) {
+  if (dc.code == DesignCode::Cecs102) {
+    const Single halfH = dc.h / 2, halfB = dc.b / 2;
+    jiemiantx_code1(dc, dc.h, dc.b, dc.a, dc.t, halfH, halfH, halfB, halfB, halfB, halfB);
+  } else {
+    jiemiantx_code2(dc, dc.h, dc.b, dc.a, dc.t, dc.h, dc.b, dc.b);
+  }
+}
+
 }  // namespace veldrin

@@ -26,4 +26,9 @@ void jiemiantx_code1(DesignCase& dc, Single h, Single b, Single a, Single t, Sin
 void jiemiantx_code2(DesignCase& dc, Single h, Single b, Single a, Single t, Single he, Single be1,
                      Single be2);
 
+// The full-width section of dc's h, b, a, t by the selected code's routine
+// (CECS102:98's six half widths, otherwise the three full widths; the two
+// agree on a full section).
+void grossSectionProperties(DesignCase& dc);
+
 }  // namespace veldrin

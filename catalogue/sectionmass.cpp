@@ -9,9 +9,12 @@ namespace veldrin {
 
 std::optional<double> grossArea(const CatalogueSection& section) {
   DesignCase dc;
-  const Single h = section.h, b = section.b, a = section.a, t = section.t;
-  const Single halfH = h / 2, halfB = b / 2;
-  jiemiantx_code1(dc, h, b, a, t, halfH, halfH, halfB, halfB, halfB, halfB);
+  dc.code = DesignCode::Cecs102;
+  dc.h = section.h;
+  dc.b = section.b;
+  dc.a = section.a;
+  dc.t = section.t;
+  grossSectionProperties(dc);
   if (!(std::isfinite(dc.area) && dc.area > 0)) return std::nullopt;
   return dc.area;
 }

@@ -68,13 +68,9 @@ void guardSection(const DesignCase& dc) {
   if (!(std::isfinite(dc.iy) && dc.iy > 0)) throw RunRefused(kInputCheckTitle, std::string("截面惯性矩Iy") + suffix);
 }
 
+// Without a selected code there is no section; the guard after it says so.
 void grossSection(DesignCase& dc) {
-  if (dc.code == DesignCode::Cecs102) {
-    const Single halfH = dc.h / 2, halfB = dc.b / 2;
-    jiemiantx_code1(dc, dc.h, dc.b, dc.a, dc.t, halfH, halfH, halfB, halfB, halfB, halfB);
-  } else if (dc.code == DesignCode::Gbj18 || dc.code == DesignCode::Gb51022) {
-    jiemiantx_code2(dc, dc.h, dc.b, dc.a, dc.t, dc.h, dc.b, dc.b);
-  }
+  if (dc.code != DesignCode::None) grossSectionProperties(dc);
 }
 
 void effectiveSection(DesignCase& dc) {

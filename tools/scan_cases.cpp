@@ -87,13 +87,9 @@ FormState drawCase(Draw& d, ScanPlatform& ui) {
 // stiffness (the drawn dimensions are all positive and finite).
 bool passesInputGuards(const FormState& f) {
   DesignCase dc;
+  dc.code = f.optcode1 ? DesignCode::Cecs102 : DesignCode::Gbj18;
   digitalinput(f, dc);
-  if (f.optcode1) {
-    const Single hh = dc.h / 2, hb = dc.b / 2;
-    jiemiantx_code1(dc, dc.h, dc.b, dc.a, dc.t, hh, hh, hb, hb, hb, hb);
-  } else {
-    jiemiantx_code2(dc, dc.h, dc.b, dc.a, dc.t, dc.h, dc.b, dc.b);
-  }
+  grossSectionProperties(dc);
   auto positive = [](double v) { return std::isfinite(v) && v > 0; };
   return positive(dc.area) && positive(dc.ix) && positive(dc.iy);
 }
