@@ -45,14 +45,18 @@ void writeProjectHeader(DesignCase& dc) {
   r.empty();
 }
 
-void writeHeaderAndKnownConditions(DesignCase& dc) {
-  ReportText& r = dc.filestring;
-  writeProjectHeader(dc);
-  r.line(0, "一、已知条件:");
+void writeRoofLoadItems(ReportText& r, const DesignCase& dc) {
   r.line(kBase, "1.恒载标准值为:qD=", dc.kdeadload, "KN/m2");
   r.line(kBase, "2.活载标准值为:qL=", dc.kliveload, "KN/m2");
   r.line(kBase, "3.雪荷载标准值为:qS=", dc.ksnowload, "KN/m2");
   r.line(kBase, "4.积灰荷载标准值为:qA=", dc.kdurtload, "KN/m2");
+}
+
+void writeHeaderAndKnownConditions(DesignCase& dc) {
+  ReportText& r = dc.filestring;
+  writeProjectHeader(dc);
+  r.line(0, "一、已知条件:");
+  writeRoofLoadItems(r, dc);
   r.line(kBase, "5.施工荷载标准值为:Q=", dc.kshigongload, "KN");
   r.line(kBase, "6.风压标准值为:qW=", dc.kwindload, "KN/m2");
   r.line(kBase, "7.风压高度变化系数为:μz=", dc.windhigh);

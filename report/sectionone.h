@@ -6,6 +6,10 @@ namespace veldrin {
 
 void writeHeaderAndKnownConditions(DesignCase& dc);
 
+// Known conditions 1 to 4, the roof's characteristic loads, at the items' indent:
+// the same under every design code.
+void writeRoofLoadItems(ReportText& r, const DesignCase& dc);
+
 // The project name and number and the empty line after them (the report restarts).
 void writeProjectHeader(DesignCase& dc);
 

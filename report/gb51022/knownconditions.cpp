@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "report/gb51022/reportparts.h"
+#include "report/sectionone.h"
 
 namespace veldrin::gb51022 {
 
@@ -42,10 +43,7 @@ void writeChoices(ReportText& r) {
 }  // namespace
 
 void writeKnownConditions(ReportText& r, const DesignCase& dc, const PurlinChecks& p) {
-  r.line(kBase, "1.恒载标准值为:qD=", dc.kdeadload, "KN/m2");
-  r.line(kBase, "2.活载标准值为:qL=", dc.kliveload, "KN/m2");
-  r.line(kBase, "3.雪荷载标准值为:qS=", dc.ksnowload, "KN/m2");
-  r.line(kBase, "4.积灰荷载标准值为:qA=", dc.kdurtload, "KN/m2");
+  writeRoofLoadItems(r, dc);
   r.line(kBase, "5.施工检修集中荷载标准值为:P=", dc.kshigongload, "KN(作用在跨中)");
   r.line(kBase, "6.基本风压为:w0=", dc.kwindload, "KN/m2");
   r.line(kBase, "7.风压高度变化系数为:μz=", dc.windhigh);
