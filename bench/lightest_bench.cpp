@@ -4,18 +4,13 @@
 
 #include "catalogue/lightest.h"
 #include "report/run.h"
+#include "support/defaultform.h"
 
 namespace {
 
 using namespace veldrin;
 
-FormState defaultForm() {
-  FormState form = startupForm("02-07-30 20:08:07");
-  form.combo1 = 0;
-  form.combo2 = 0;
-  form.combo3 = 0;
-  return form;
-}
+FormState defaultForm() { return veldrin::testing::defaultRunForm("02-07-30 20:08:07"); }
 
 // The search as the window and the command line run it: every section a
 // whole quiet run, its records judged, the lightest passing one chosen.

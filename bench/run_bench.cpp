@@ -14,6 +14,7 @@
 #include "report/checksjson.h"
 #include "report/run.h"
 #include "basetypes/runstop.h"
+#include "support/defaultform.h"
 
 namespace {
 
@@ -26,13 +27,7 @@ class SilentPlatform : public Platform {
   std::string inputBox(const std::string&, const std::string&) override { return {}; }
 };
 
-FormState defaultForm() {
-  FormState form = startupForm("02-07-30 20:08:07");
-  form.combo1 = 0;
-  form.combo2 = 0;
-  form.combo3 = 0;
-  return form;
-}
+FormState defaultForm() { return veldrin::testing::defaultRunForm("02-07-30 20:08:07"); }
 
 // One press of the calculate button: input, every check, the whole report
 // text and the copy handed to the result window.
