@@ -83,8 +83,12 @@ TEST(Gb51022Run, Q345TakesTheStrengthsOfTheCode) {
   const std::vector<std::string> lines = testing::reportLines(run(form, dc, ui).report);
   EXPECT_NE(testing::indexOf(lines, "   13.钢材Q345:f=305MPa,fv=175MPa,fy=345MPa (GB 51022-2015 表3.2.4-1)"), -1);
   for (const CheckResult& c : dc.checks) {
-    if (c.section == CheckSection::Strength || c.section == CheckSection::Stability) EXPECT_EQ(c.limit, 305);
-    if (c.section == CheckSection::Shear) EXPECT_EQ(c.limit, 175);
+    if (c.section == CheckSection::Strength || c.section == CheckSection::Stability) {
+      EXPECT_EQ(c.limit, 305);
+    }
+    if (c.section == CheckSection::Shear) {
+      EXPECT_EQ(c.limit, 175);
+    }
   }
 }
 
