@@ -303,6 +303,60 @@ TEST_F(ReportCommand, AFolderGivenAsTheCaseIsAnUnreadableFile) {
   EXPECT_NE(r.err.find("is a folder"), std::string::npos) << r.err;
 }
 
+// A pipe is never waited on, as the case or as the list of sections.
+TEST_F(ReportCommand, APipeGivenAsAnInputIsRefusedUnopened) {
+  const fs::path pipe = dir / "pipe";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  for (const std::string& args : {pipe.string(), "--lightest " + example() + " --catalogue " + pipe.string()}) {
+    const Result r = run(args);
+    EXPECT_EQ(r.exitCode, 1) << args;
+    EXPECT_NE(r.err.find("cannot read \"" + pipe.string() + "\": not a regular file"), std::string::npos) << r.err;
+  }
+}
+
+// Root may read and write these files; as an ordinary user the command must
+// refuse them with exit 1 and the file's name, and keep the protected one.
+TEST_F(ReportCommand, AFileTheUserMayNotReadOrWriteIsRefused) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root may read and write every file";
+  const fs::path locked = dir / "locked.csv", kept = dir / "kept.txt";
+  std::ofstream(locked) << "name,h,b,a,t\n";
+  std::ofstream(kept) << "KEEP\n";
+  fs::permissions(locked, fs::perms::none);
+  fs::permissions(kept, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  const std::pair<std::string, fs::path> cases[] = {{"--lightest " + example() + " --catalogue " + locked.string(), locked},
+                                                    {example() + " -o " + kept.string(), kept}};
+  for (const auto& [args, file] : cases) {
+    const Result r = run(args);
+    EXPECT_EQ(r.exitCode, 1) << args;
+    EXPECT_NE(r.err.find("\"" + file.string() + "\""), std::string::npos) << r.err;
+  }
+  EXPECT_EQ(slurp(kept), "KEEP\n");
+  EXPECT_EQ(fs::status(kept).permissions(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+}
+
+// Under a file-size limit the write fails as on a full disk: said, the old
+// file kept, no temporary left (the signal would kill the command silently).
+TEST_F(ReportCommand, AFileSizeLimitFailsTheWriteWithAMessage) {
+  const fs::path out = dir / "big.txt", err = dir / "stderr";
+  std::ofstream(out) << "OLD\n";
+  const std::string command = "ulimit -f 1; " + std::string(VELDRIN_REPORT_EXE) + " " + example() + " -o " +
+                              out.string() + " 2>" + err.string();
+  const int status = std::system(command.c_str());
+  ASSERT_TRUE(WIFEXITED(status)) << "killed by a signal";
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+  EXPECT_NE(slurp(err).find("cannot write \"" + out.string() + "\": File too large"), std::string::npos) << slurp(err);
+  EXPECT_EQ(slurp(out), "OLD\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2) << "big.txt and stderr only";
+}
+
+// A list saved by Excel on a Chinese Windows (GBK "×") is read as GBK; the
+// JSON carries the name right instead of aborting the command.
+TEST_F(ReportCommand, AGbkSectionListGivesItsNamesInTheJson) {
+  const Result r = run("--lightest --json " + example() + " --catalogue " + reproducer("excel_gbk_times_sign.csv"));
+  EXPECT_EQ(r.exitCode, 3) << r.err;
+  EXPECT_EQ(nlohmann::json::parse(r.out).at("sections").at(29).at("name"), "C230×75×20×2.3");
+}
+
 // The reproducers' files: each message names the real defect.
 TEST_F(ReportCommand, ReproducerFilesGetMessagesNamingTheirDefect) {
   const struct {

@@ -1,6 +1,11 @@
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <filesystem>
 
 #include "casefile/casefile.h"
 #include "gui/frmmain_fixture.h"
@@ -218,13 +223,16 @@ TEST_F(CaseFileCommands, ARefusedOrUnreadableFileChangesNothingAndSaysWhy) {
   box("Text4")->setText("321");
   list("Combo2")->setCurrentIndex(2);
   const FormState before = window->formState();
-  const QString malformed = pathOf("short.in");
+  const QString malformed = pathOf("short.in"), pipe = pathOf("pipe.in");
   writeFile(malformed, "\"only\",\"one\"\r\n");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
   open(malformed);
   open(pathOf("absent.in"));
-  ASSERT_EQ(toolkit.messages.size(), 2u);
+  open(pipe);  // said at once, never waited on
+  ASSERT_EQ(toolkit.messages.size(), 3u);
   for (const auto& shown : toolkit.messages) EXPECT_EQ(shown.icon, MessageIcon::Exclamation);
   EXPECT_NE(toolkit.messages[1].text.find("absent.in"), std::string::npos) << toolkit.messages[1].text;
+  EXPECT_NE(toolkit.messages[2].text.find("pipe.in：不是普通文件"), std::string::npos) << toolkit.messages[2].text;
   const FormState after = window->formState();
   EXPECT_EQ(after.text, before.text);
   EXPECT_EQ(after.combo2, 2);
@@ -289,6 +297,42 @@ TEST_F(CaseFileCommands, ANumberBeyondItsFieldIsRefusedByName) {
   }
   EXPECT_TRUE(toolkit.saveRequests.empty());
   EXPECT_FALSE(QFile::exists(pathOf("huge.in")));
+}
+
+// A save is refused with a message, before anything is written, when the file
+// would not open again (the largest double in 屋面恒载 is written as a value
+// beyond it) or would replace what is no file of the user's: a pipe, a device
+// node (only root may make one), a link to nothing (the file it names is not
+// created).
+TEST_F(CaseFileCommands, ASaveThatCouldNotOpenAgainOrWouldDestroyIsRefused) {
+  selectLists(0, 0, 0);
+  const QString pipe = pathOf("pipe.in"), node = pathOf("null.in"), dangling = pathOf("dangling.in");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+  ASSERT_TRUE(QFile::link(pathOf("nowhere/case.in"), dangling));
+  const bool root = ::geteuid() == 0;
+  if (root) {
+    ASSERT_EQ(::mknod(QFile::encodeName(node).constData(), S_IFCHR | 0666, makedev(1, 3)), 0);
+  }
+  const struct {
+    const char* typed;
+    QString target;
+    const char* said;
+  } cases[] = {{"0.12", pipe, "不是普通文件"},
+               {"0.12", node, "不是普通文件"},
+               {"0.12", dangling, "指向不存在文件的链接"}};
+  for (const auto& c : cases) {
+    if (c.target == node && !root) continue;
+    toolkit.messages.clear();
+    box("Text14")->setText(c.typed);
+    toolkit.confirmAnswers = {true};
+    saveAs(c.target);
+    ASSERT_EQ(toolkit.messages.size(), 1u) << c.said;
+    EXPECT_NE(toolkit.messages[0].text.find(c.said), std::string::npos) << toolkit.messages[0].text;
+    toolkit.saveAnswers.clear();
+  }
+  EXPECT_FALSE(QFile::exists(pathOf("nowhere")));
+  EXPECT_TRUE(std::filesystem::is_fifo(pipe.toStdString()));
+  EXPECT_EQ(std::filesystem::is_character_file(node.toStdString()), root);
 }
 
 // The decoder refuses, by its item, a value the window could not save again.

@@ -1,6 +1,8 @@
 // The command "截面选型" of the main window and its dialog.
 #include "catalogue/qt/frmselect.h"
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
@@ -124,6 +126,28 @@ TEST_F(FrmMainTest, SelectionAddsTheUsersListAndShowsItsBadRows) {
   QTest::mouseClick(dialog->findChild<QPushButton*>("cmdcancel"), Qt::LeftButton);
   EXPECT_FALSE(dialog->isVisible());
   EXPECT_TRUE(toolkit.messages.empty());
+}
+
+// The user's list as Excel on a Chinese Windows saves it (GBK) shows its
+// names right; a pipe in its place is said at once, never waited on.
+TEST_F(FrmMainTest, SelectionReadsAGbkListAndRefusesAPipe) {
+  QStandardPaths::setTestModeEnabled(true);
+  const QString path = userCataloguePath();
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+  QFile::copy(QString(VELDRIN_SOURCE_DIR) + "/tests/reliability/gbk_name.csv", path);
+  selectLists(0, 0, 0);
+  button("cmdselect")->click();
+  QFile::remove(path);
+  ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+  button("cmdselect")->click();
+  QFile::remove(path);
+  const QList<FrmSelect*> dialogs = window->findChildren<FrmSelect*>("frmselect");
+  ASSERT_EQ(dialogs.size(), 2);
+  auto* grid = dialogs[0]->findChild<QTableWidget*>("gridsections");
+  ASSERT_EQ(grid->rowCount(), 29 + 1);
+  EXPECT_EQ(grid->item(29, FrmSelect::kSection)->text(), "检条C250");
+  EXPECT_EQ(dialogs[1]->findChild<QLabel*>("labproblems")->text(), path + ": 不是普通文件(管道或设备)，不能读取");
+  EXPECT_EQ(dialogs[1]->findChild<QTableWidget*>("gridsections")->rowCount(), 29);
 }
 
 // One sag rod: the dialog opens on the proposal, C280×80×20×2.5; 采用 puts it
