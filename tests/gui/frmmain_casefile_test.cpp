@@ -317,7 +317,8 @@ TEST_F(CaseFileCommands, ASaveThatCouldNotOpenAgainOrWouldDestroyIsRefused) {
     const char* typed;
     QString target;
     const char* said;
-  } cases[] = {{"0.12", pipe, "不是普通文件"},
+  } cases[] = {{"1.7976931348623157E308", pathOf("huge.in"), "第2行第1项(屋面恒载)超出可计算的数值范围"},
+               {"0.12", pipe, "不是普通文件"},
                {"0.12", node, "不是普通文件"},
                {"0.12", dangling, "指向不存在文件的链接"}};
   for (const auto& c : cases) {
@@ -330,6 +331,7 @@ TEST_F(CaseFileCommands, ASaveThatCouldNotOpenAgainOrWouldDestroyIsRefused) {
     EXPECT_NE(toolkit.messages[0].text.find(c.said), std::string::npos) << toolkit.messages[0].text;
     toolkit.saveAnswers.clear();
   }
+  EXPECT_FALSE(QFile::exists(pathOf("huge.in")));
   EXPECT_FALSE(QFile::exists(pathOf("nowhere")));
   EXPECT_TRUE(std::filesystem::is_fifo(pipe.toStdString()));
   EXPECT_EQ(std::filesystem::is_character_file(node.toStdString()), root);
