@@ -1,11 +1,8 @@
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
-#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <filesystem>
 
 #include "casefile/casefile.h"
 #include "gui/frmmain_fixture.h"
@@ -299,42 +296,26 @@ TEST_F(CaseFileCommands, ANumberBeyondItsFieldIsRefusedByName) {
   EXPECT_FALSE(QFile::exists(pathOf("huge.in")));
 }
 
-// A save is refused with a message, before anything is written, when the file
-// would not open again (the largest double in 屋面恒载 is written as a value
-// beyond it) or would replace what is no file of the user's: a pipe, a device
-// node (only root may make one), a link to nothing (the file it names is not
-// created).
+// A save is refused before anything is written when its file would not open again (the largest
+// double in 屋面恒载 is written as a value beyond it), or would replace a pipe or follow a link to nothing.
 TEST_F(CaseFileCommands, ASaveThatCouldNotOpenAgainOrWouldDestroyIsRefused) {
   selectLists(0, 0, 0);
-  const QString pipe = pathOf("pipe.in"), node = pathOf("null.in"), dangling = pathOf("dangling.in");
+  const QString pipe = pathOf("pipe.in"), dangling = pathOf("dangling.in");
   ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
   ASSERT_TRUE(QFile::link(pathOf("nowhere/case.in"), dangling));
-  const bool root = ::geteuid() == 0;
-  if (root) {
-    ASSERT_EQ(::mknod(QFile::encodeName(node).constData(), S_IFCHR | 0666, makedev(1, 3)), 0);
-  }
-  const struct {
-    const char* typed;
-    QString target;
-    const char* said;
-  } cases[] = {{"1.7976931348623157E308", pathOf("huge.in"), "第2行第1项(屋面恒载)超出可计算的数值范围"},
-               {"0.12", pipe, "不是普通文件"},
-               {"0.12", node, "不是普通文件"},
-               {"0.12", dangling, "指向不存在文件的链接"}};
-  for (const auto& c : cases) {
-    if (c.target == node && !root) continue;
+  const std::tuple<const char*, QString, const char*> cases[] = {
+      {"0.12", pipe, "不是普通文件"}, {"0.12", dangling, "指向不存在文件的链接"},
+      {"1.7976931348623157E308", pathOf("huge.in"), "第2行第1项(屋面恒载)超出可计算的数值范围"}};  // no dialog
+  for (const auto& [typed, target, said] : cases) {
     toolkit.messages.clear();
-    box("Text14")->setText(c.typed);
+    box("Text14")->setText(typed);
     toolkit.confirmAnswers = {true};
-    saveAs(c.target);
-    ASSERT_EQ(toolkit.messages.size(), 1u) << c.said;
-    EXPECT_NE(toolkit.messages[0].text.find(c.said), std::string::npos) << toolkit.messages[0].text;
-    toolkit.saveAnswers.clear();
+    saveAs(target);
+    ASSERT_EQ(toolkit.messages.size(), 1u) << said;
+    EXPECT_NE(toolkit.messages[0].text.find(said), std::string::npos) << toolkit.messages[0].text;
   }
-  EXPECT_FALSE(QFile::exists(pathOf("huge.in")));
-  EXPECT_FALSE(QFile::exists(pathOf("nowhere")));
-  EXPECT_TRUE(std::filesystem::is_fifo(pipe.toStdString()));
-  EXPECT_EQ(std::filesystem::is_character_file(node.toStdString()), root);
+  EXPECT_FALSE(QFile::exists(pathOf("huge.in")) || QFile::exists(pathOf("nowhere")));
+  EXPECT_TRUE(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile()) << "the pipe is still there";
 }
 
 // The decoder refuses, by its item, a value the window could not save again.
