@@ -112,7 +112,8 @@ TEST(Run, AbsurdDimensionsAreRefusedBeforeAnyReportLine) {
     const char* named;
   };
   for (const Case& c : {Case{7, "0", "檩条板厚t"}, Case{4, "-250", "截面高h"}, Case{5, "abc", "翼缘宽b"},
-                        Case{6, "0", "自由翼缘a"}, Case{11, "0", "檩条跨度"}, Case{12, "-1.5", "檩条间距"}}) {
+                        Case{6, "0", "自由翼缘a"}, Case{11, "0", "檩条跨度"}, Case{12, "-1.5", "檩条间距"},
+                        Case{15, "-0.3", "屋面活载输入有误(非数字输入或者输入值<0)"}, Case{8, "-1e-9", "基本风压值"}}) {
     FormState form = defaultCase();
     form.field(c.box) = c.text;
     DesignCase dc;
