@@ -14,8 +14,8 @@ inline constexpr std::string_view kCodeGbj18 = "冷弯薄壁型钢结构技术�
 inline constexpr std::string_view kCodeGb51022 = "门式刚架轻型房屋钢结构技术规范GB51022-2015";
 inline constexpr std::string_view kSheetingRestrains = "屋面板能阻止檩条的侧向失稳";
 inline constexpr std::string_view kSheetingFree = "屋面板不能阻止檩条的侧向失稳";
-// The optional sixth word, written only when the box counts (ticked, GB
-// 51022-2015, sag rods in the span).
+// The optional item of line 3 after its five words, written only when the
+// box counts (ticked, GB 51022-2015, sag rods in the span).
 inline constexpr std::string_view kRodsRestrainLowerFlange = "拉条同时约束下翼缘";
 
 // The words each of the five items may hold, in the order of the window's

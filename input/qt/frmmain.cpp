@@ -14,7 +14,6 @@
 #include "figures/qt/sectionlegend.h"
 #include "input/qt/fieldbox.h"
 #include "report/run.h"
-#include "report/summary.h"
 #include "toolkit/qt/guardedcommand.h"
 
 namespace veldrin {
@@ -168,8 +167,10 @@ bool FrmMain::mayLeave() {
   if (caseChanged()) {
     const Answer answer = WindowToolkit::current().ask(kSaveCaseQuestion, kQuestionTitle);
     if (answer == Answer::Cancel) return false;
-    if (answer == Answer::Yes) runGuarded([this] { cmdsaveClick(); });
-    if (answer == Answer::Yes && caseChanged()) return false;
+    if (answer == Answer::Yes) {
+      runGuarded([this] { cmdsaveClick(); });
+      if (caseChanged()) return false;
+    }
   }
   FrmOut* results = FrmOut::loadedInstance();
   return results == nullptr || results->mayLeave();
