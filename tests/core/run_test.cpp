@@ -35,6 +35,9 @@ TEST(Run, MissingSelectionStopsWithItsMessageAndChangesNothing) {
   form.combo1 = 0;
   EXPECT_TRUE(cmdshow_Click(form, dc, ui).completed);
   EXPECT_EQ(ui.messages.size(), 1u);
+  form.optcode1 = false;  // no code chosen, as a file's empty code item leaves it
+  EXPECT_FALSE(cmdshow_Click(form, dc, ui).completed);
+  EXPECT_EQ(ui.messages.back().text, "请选择设计规范!");
 }
 
 TEST(Run, HeaderAndKnownConditionsOfTheDefaultCase) {
