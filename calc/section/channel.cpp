@@ -243,9 +243,12 @@ GrossProperties channelGross(const Outline& o) {
   Centroid c;
   GrossProperties g;
   g.plane = planeMoments(s, grossPlates(s), c);
-  g.principal = principalAxes(g.plane.ix, g.plane.iy, g.plane.ixy);
-  g.it = torsionConstant(s);
-  g.iw = warpingConstant(s, c.area, c.xBar, shearCentreDistance(s, g.principal.ix), g.principal.ix);
+  const PrincipalAxes principal = principalAxes(g.plane.ix, g.plane.iy, g.plane.ixy);
+  const double iw = warpingConstant(s, c.area, c.xBar, shearCentreDistance(s, principal.ix), principal.ix);
+  g.plane.area = truncateTo(g.plane.area, 2);
+  g.principal = {truncateTo(principal.ix, 0), truncateTo(principal.iy, 0), principal.theta};
+  g.it = truncateTo(torsionConstant(s), 0);
+  g.iw = truncateTo(iw, 0);
   return g;
 }
 

@@ -4,13 +4,14 @@
 // material taken at the flange's middle), the flats as rectangles about the
 // centroid rounded down to 0.01 mm, quarter-annulus bends, It and Iω by
 // their closed forms. Widths from the outer faces pass as 4-byte values, as
-// the design case holds them. Values unrounded unless said.
+// the design case holds them.
 #include <vector>
 
 #include "calc/section/properties.h"
 
 namespace veldrin::section {
 
+// Rounded as grossProperties says.
 GrossProperties channelGross(const Outline& o);
 
 // The web's and flanges' strips within the closed forms (the area rounded

@@ -17,7 +17,10 @@ struct LipTurn {
   double cos, sin, tanHalf;
 };
 
-LipTurn lipTurn(Family) { return {0, 1, 1}; }
+LipTurn lipTurn(Family family) {
+  if (family == Family::Z45) return {std::numbers::sqrt2 / 2, std::numbers::sqrt2 / 2, std::numbers::sqrt2 - 1};
+  return {0, 1, 1};
+}
 
 Point step(Point p, Point direction, double length) {
   return {p.x + direction.x * length, p.y + direction.y * length};
@@ -47,7 +50,8 @@ Half upperHalf(const Dimensions& d, const LipTurn& lip) {
   return half;
 }
 
-// The lower half: the C's mirror image about y = 0.
+// The lower half: the C's mirror image about y = 0, the Z's upper half
+// turned through 180°.
 struct LowerHalf {
   bool mirror;
   Point operator()(Point p) const { return mirror ? Point{p.x, -p.y} : Point{-p.x, -p.y}; }

@@ -4,19 +4,21 @@
 // Every family is given by outer dimensions and bent with inner radius 2t.
 //
 // Coordinates, mm: x from the web's centre line toward the upper flange's
-// lip, y from mid-depth toward the upper flange. The C's lower half is its
-// upper half mirrored about y = 0.
+// lip, y from mid-depth toward the upper flange. The lower half is the upper
+// half mirrored about y = 0 for the C, turned through 180° for a Z.
 #include <array>
 
 namespace veldrin::section {
 
 enum class Family {
-  C,  // 卷边槽钢: lips at 90°
+  C,    // 卷边槽钢: lips at 90°
+  Z,    // 卷边Z形钢: lips at 90°
+  Z45,  // 斜卷边Z形钢: lips at 45° to the flange, turned outward (GB 50018-2002 Table B.1.1-6)
 };
 
-// Outer dimensions: b from the web's outer face to the point where the
-// flange's and the lip's outer faces meet, a along the lip's outer face from
-// that point to the tip.
+// Outer dimensions. For lips at 45°, b runs from the web's outer face to the
+// point where the flange's and the lip's outer faces meet, and a along the
+// lip's outer face from that point to the tip.
 struct Dimensions {
   double h = 0, b = 0, a = 0, t = 0;
 };

@@ -3,8 +3,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "basetypes/numbertext.h"
 #include "calc/section/channel.h"
+#include "calc/section/solid.h"
+#include "calc/section/warping.h"
 
 namespace veldrin::section {
 
@@ -18,6 +19,15 @@ double principalAngle(double ix, double iy, double ixy) {
   return ixy > 0 ? -std::numbers::pi / 4 : std::numbers::pi / 4;
 }
 
+GrossProperties solidGross(const Outline& o) {
+  GrossProperties g;
+  g.plane = solidMoments(o, {});
+  g.principal = principalAxes(g.plane.ix, g.plane.iy, g.plane.ixy);
+  g.it = solidTorsionConstant(o);
+  g.iw = warpingOf(o.centreLine, o.dims.t).iw;
+  return g;
+}
+
 }  // namespace
 
 PrincipalAxes principalAxes(double ix, double iy, double ixy) {
@@ -27,18 +37,12 @@ PrincipalAxes principalAxes(double ix, double iy, double ixy) {
   return {mean + half * cos2 - ixy * sin2, mean - half * cos2 + ixy * sin2, theta};
 }
 
-GrossProperties grossProperties(const Outline& o) {
-  GrossProperties g = channelGross(o);
-  g.plane.area = truncateTo(g.plane.area, 2);
-  g.principal.ix = truncateTo(g.principal.ix, 0);
-  g.principal.iy = truncateTo(g.principal.iy, 0);
-  g.it = truncateTo(g.it, 0);
-  g.iw = truncateTo(g.iw, 0);
-  return g;
-}
+// The C keeps the closed forms of its reports; the other families are
+// integrated over their parts, with Iω over the square-corner centre line.
+GrossProperties grossProperties(const Outline& o) { return o.family == Family::C ? channelGross(o) : solidGross(o); }
 
 PlaneMoments effectiveProperties(const Outline& o, const std::vector<Strip>& strips) {
-  return channelEffective(o, strips);
+  return o.family == Family::C ? channelEffective(o, strips) : solidMoments(o, strips);
 }
 
 }  // namespace veldrin::section

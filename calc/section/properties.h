@@ -33,8 +33,9 @@ struct PrincipalAxes {
 
 PrincipalAxes principalAxes(double ix, double iy, double ixy);
 
-// The gross section as the checks use it: the area rounded down to 0.01 mm²,
-// the principal moments, It and Iω to whole units; the rest unrounded.
+// The gross section. The C's values are rounded as its reports have always
+// shown them: the area down to 0.01 mm², the principal moments, It and Iω
+// down to whole units, the rest unrounded. The other families' are unrounded.
 struct GrossProperties {
   PlaneMoments plane;
   PrincipalAxes principal;
