@@ -13,6 +13,19 @@
 
 namespace veldrin {
 
+// A number written after an operator or under a power: a negative one goes in
+// brackets ("*(-1.4)", "(-0.46)^2"), so that a substitution reads as the
+// arithmetic that was done.
+template <class N>
+struct Operand {
+  N value;
+};
+
+template <class N>
+Operand<N> operand(N value) {
+  return {value};
+}
+
 class ReportText {
  public:
   template <class... Pieces>
@@ -40,7 +53,15 @@ class ReportText {
   static void appendPiece(std::string& l, const std::string& s) { l += s; }
   template <class N>
   static void appendPiece(std::string& l, const N& n) { l += numText(n); }
+  template <class N>
+  static void appendPiece(std::string& l, const Operand<N>& o) {
+    l += o.value < 0 ? "(" + numText(o.value) + ")" : numText(o.value);
+  }
 
+  template <class N>
+  static void refuseNonFinite(const Operand<N>& o) {
+    refuseNonFinite(o.value);
+  }
   template <class P>
   static void refuseNonFinite(const P& piece) {
     if constexpr (std::is_same_v<P, Single>) {

@@ -192,15 +192,32 @@ void noteFailure(DesignCase& dc, Element e) {
   dc.effectflag = true;
 }
 
-// Satisfactory means fully effective (ρ = 1) and within fy; the web is
-// tested at both ends, a flange at its second end.
+// The stress a verdict is made on: the web's larger compression (its
+// tension end is the tension flange's, tested there); a flange's largest
+// stress by size, which is its second end unless the flange is stressed
+// against the usual sense of My.
+double governingStress(Element e, double s1, double s2) {
+  return e == Element::Web ? std::max(s1, s2) : std::max(std::fabs(s1), std::fabs(s2));
+}
+
+void overstressLine(DesignCase& dc, Element e, double s1, double s2, double stress) {
+  const ElementNames& n = namesOf(e);
+  if (e == Element::Web || stress == s2) {
+    dc.filestring.line(11, n.stressFailure, dc.steelfy, n.stressFailureTail);
+    return;
+  }
+  dc.filestring.line(11, "檩条", n.plate, "最大应力|", stress == std::fabs(s1) ? n.first : n.second, "|=", stress,
+                     "MPa>fy=", dc.steelfy, n.stressFailureTail);
+}
+
+// Satisfactory means fully effective (ρ = 1) and within fy.
 void verdict(DesignCase& dc, Element e, const Plate& p, double s1, double s2, const Widths& w) {
-  const int fy = dc.steelfy;
-  const bool overstressed = e == Element::Web ? (s1 > fy || s2 > fy) : s2 > fy;
+  const double stress = governingStress(e, s1, s2);
+  const bool overstressed = stress > dc.steelfy;
   // Needing an effective section (ρ < 1) is no failure: only the stress fails.
-  recordStrength(dc, recordedAs(e), e == Element::Web ? std::max(s1, s2) : s2, !overstressed);
+  recordStrength(dc, recordedAs(e), stress, !overstressed);
   if (overstressed) {
-    dc.filestring.line(11, namesOf(e).stressFailure, dc.steelfy, namesOf(e).stressFailureTail);
+    overstressLine(dc, e, s1, s2, stress);
     noteFailure(dc, e);
     return;
   }

@@ -9,12 +9,10 @@ namespace {
 // The roof angle as the resolution uses it, and as the sine and cosine lines show it.
 struct Roof {
   double sinA, cosA;
-  double deg;  // from the slope value itself, floored to 0.01 degree
+  double deg;  // α in degrees, floored to 0.01
 };
 
-Roof roofOf(const DesignCase& dc, double alpha) {
-  return {std::sin(alpha), std::cos(alpha), degreesShown(dc.degree)};
-}
+Roof roofOf(double alpha) { return {std::sin(alpha), std::cos(alpha), degreesShown(alpha)}; }
 
 // A resolved line load is held as a float, floored to 0.01 after the product
 // has been rounded to a float.
@@ -26,19 +24,18 @@ Single floorToHundredth(double product) {
 // qW·μz·μs·fcw: negative under suction.
 double windTerm(const DesignCase& dc) { return dc.kwindload * dc.windhigh * dc.windstyle * dc.adjustfactor; }
 
-// Wind pressure adds to the dead load, so only suction can relieve its factor.
-double gammaThree(const DesignCase& dc) {
+// Wind pressure adds to the dead load, so only suction can relieve its
+// factor: gravity normal to the roof against the uplift.
+double gammaThree(const DesignCase& dc, const Roof& roof) {
   if (windTerm(dc) >= 0) return 1.2;
   const double uplift = std::fabs(dc.windhigh * dc.windstyle * dc.kwindload * dc.adjustfactor);
-  const double slope = dc.degree;  // the cosine is taken of the slope value itself
-  return dc.kdeadload * std::cos(slope) >= uplift ? 1.2 : 1.0;
+  return dc.kdeadload * roof.cosA >= uplift ? 1.2 : 1.0;
 }
 
 // thirdLoad: snow for combination four, dust for five.
-double gammaFourFive(const DesignCase& dc, double thirdLoad) {
+double gammaFourFive(const DesignCase& dc, const Roof& roof, double thirdLoad) {
   if (windTerm(dc) >= 0) return 1.2;
-  const double slope = dc.degree;  // the cosine is taken of the slope value itself
-  const double gravity = (1.2 * dc.kdeadload + 1.19 * (dc.kliveload + thirdLoad)) * std::cos(slope);
+  const double gravity = (1.2 * dc.kdeadload + 1.19 * (dc.kliveload + thirdLoad)) * roof.cosA;
   return gravity >= 0.85 * std::fabs(windTerm(dc)) ? 1.2 : 1.0;
 }
 
@@ -107,7 +104,7 @@ void writeGravity(DesignCase& dc, const Roof& roof, double thirdLoad, const Grav
 // Combination three: dead load and wind; the wind acts normal to the roof only.
 LoadCombination windLoads(const DesignCase& dc, const Roof& roof) {
   LoadCombination c;
-  c.gamma = gammaThree(dc);
+  c.gamma = gammaThree(dc, roof);
   c.q0 = c.gamma * dc.kdeadload * dc.marlobay;
   c.q1 = 1.4 * dc.kwindload * dc.windstyle * dc.windhigh * dc.adjustfactor * dc.marlobay;
   c.qx = floorToHundredth(c.q0 * roof.sinA);
@@ -145,7 +142,7 @@ void combinedResolvedLines(DesignCase& dc, const Roof& roof, const LoadCombinati
 // Combinations four and five: dead load plus 0.85 of live, snow or dust, and wind.
 LoadCombination combinedLoads(const DesignCase& dc, const Roof& roof, double thirdLoad) {
   LoadCombination c;
-  c.gamma = gammaFourFive(dc, thirdLoad);
+  c.gamma = gammaFourFive(dc, roof, thirdLoad);
   c.q0 = c.gamma * dc.kdeadload * dc.marlobay;
   c.q1 = 1.19 * dc.kliveload * dc.marlobay;
   c.q2 = 1.19 * thirdLoad * dc.marlobay;
@@ -203,8 +200,10 @@ const CombinedText kCombinationFive{"E.荷载组合五<1.2恒+0.85(1.4活+1.4积
 
 }  // namespace
 
+double roofAngle(const DesignCase& dc) { return truncateTo(std::atan(static_cast<double>(dc.degree)), 3); }
+
 LoadCombinations loadCombinations(DesignCase& dc, double alpha) {
-  const Roof roof = roofOf(dc, alpha);
+  const Roof roof = roofOf(alpha);
   LoadCombinations c;
   c[0] = gravityLoads(dc, roof, dc.ksnowload);
   writeGravity(dc, roof, dc.ksnowload, kCombinationOne, c[0]);

@@ -113,7 +113,7 @@ TEST(Stability, ZeroLoadIsDownwardAndUpliftUsesPointThreeWithBothMinusSigns) {
   // corrected to 1.091 − 0.274/0.96 = 0.80558 → 0.805 (by hand).
   DesignCase uplift = halfPsiCase();
   stability_code2(uplift, 8, -85.36, 0, 0);
-  EXPECT_TRUE(hasLine(uplift, "         最大应力为σ3=-mx*h/(2*ψb * ix)+my/iy*(b-x0)＝--10670000*200/(2*0.805*21340000)+"
+  EXPECT_TRUE(hasLine(uplift, "         最大应力为σ3=-mx*h/(2*ψb * ix)+my/iy*(b-x0)＝-(-10670000)*200/(2*0.805*21340000)+"
                               "1000000/100000*(75-63.5)=177.11<=fy"));
 }
 
@@ -201,14 +201,14 @@ TEST(Stability, CorrectedFactorAboveOneIsTakenAsOne) {
 TEST(Stability, PointLoadTermsFollowTheRowAndAnyNonZeroLoadSelectsThem) {
   DesignCase none = roundCase();
   none.degree = 0.5;
-  stability_code2(none, 8, 8, 2, 0);
-  EXPECT_DOUBLE_EQ(none.mx, 1.87e6);  // 1 + cos 0.5 = 1.8776
-  EXPECT_DOUBLE_EQ(none.my, 1.47e6);  // 1 + sin 0.5 = 1.4794
+  stability_code2(none, 8, 8, 2, 0);  // the roof angle, not the slope: α = atan 0.5 floored = 0.463
+  EXPECT_DOUBLE_EQ(none.mx, 1.89e6);  // 1 + cos α = 1.8947 (cos 0.5 would give 1.87)
+  EXPECT_DOUBLE_EQ(none.my, 1.44e6);  // 1 + sin α = 1.4466 (sin 0.5 would give 1.47)
 
   DesignCase two = roundCase();
   two.degree = 0.5;
   stability_code2(two, 3.6, 8, 2, 2);
-  EXPECT_DOUBLE_EQ(two.my, 0.17e6);  // 0.01 + 0.35·sin 0.5 = 0.1778
+  EXPECT_DOUBLE_EQ(two.my, 0.16e6);  // 0.01 + 0.35·sin α = 0.1663
 
   DesignCase tiny = roundCase();
   stability_code2(tiny, 0, 8, 1e-6, 0);
