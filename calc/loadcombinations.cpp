@@ -41,15 +41,15 @@ double gammaFourFive(const DesignCase& dc, const Roof& roof, double thirdLoad) {
 
 void deadLoadLine(DesignCase& dc, double gamma, double q0) {
   const char* label = gamma == 1.0 ? "1.恒载设计值为:q0=1.0*qD*a=1.0*" : "1.恒载设计值为:q0=1.2*qD*a=1.2*";
-  dc.filestring.line(5, label, dc.kdeadload, "*", dc.marlobay, "=", q0, "KN/m");
+  dc.filestring.line(5, label, operand(dc.kdeadload), "*", dc.marlobay, "=", q0, "KN/m");
 }
 
 void factoredLine(DesignCase& dc, const char* label, double load, double value) {
-  dc.filestring.line(5, label, load, "*", dc.marlobay, "=", value, "KN/m");
+  dc.filestring.line(5, label, operand(load), "*", dc.marlobay, "=", value, "KN/m");
 }
 
 void windLine(DesignCase& dc, const char* label, double value) {
-  dc.filestring.line(5, label, dc.kwindload, "*(", dc.windstyle, ")*", dc.windhigh, "*", dc.adjustfactor, "*",
+  dc.filestring.line(5, label, operand(dc.kwindload), "*(", dc.windstyle, ")*", operand(dc.windhigh), "*", dc.adjustfactor, "*",
                      dc.marlobay, "=", value, "KN/m", "(负号表示垂直屋面向上吸力)");
 }
 
@@ -97,7 +97,7 @@ void writeGravity(DesignCase& dc, const Roof& roof, double thirdLoad, const Grav
   factoredLine(dc, "2.活载设计值为:q1=1.4*qL*a=1.4*", dc.kliveload, c.q1);
   factoredLine(dc, text.thirdLabel, thirdLoad, c.q2);
   dc.filestring.line(5, text.caption);
-  dc.filestring.line(9, text.sumLabel, c.q0, "+", c.q1, "+", c.q2, "=", c.sum, "KN/m");
+  dc.filestring.line(9, text.sumLabel, c.q0, "+", operand(c.q1), "+", operand(c.q2), "=", c.sum, "KN/m");
   resolvedLines(dc, roof, text.resolved, c);
 }
 
@@ -132,11 +132,11 @@ struct CombinedText {
 
 void combinedResolvedLines(DesignCase& dc, const Roof& roof, const LoadCombination& c) {
   dc.filestring.line(5, "x方向线荷载设计值为:");
-  dc.filestring.line(9, "qx=(q0+q1+q2)*sin(α)=", "(", c.q0, "+", c.q1, "+", c.q2, ")", "*sin(", roof.deg, ")=", c.qx,
-                     "KN/m");
+  dc.filestring.line(9, "qx=(q0+q1+q2)*sin(α)=", "(", c.q0, "+", operand(c.q1), "+", operand(c.q2), ")", "*sin(", roof.deg,
+                     ")=", c.qx, "KN/m");
   dc.filestring.line(5, "y方向线荷载设计值为:");
-  dc.filestring.line(9, "qy=(q0+q1+q2)*cos(α)+q3=", "(", c.q0, "+", c.q1, "+", c.q2, ")", "*cos(", roof.deg, ")+(",
-                     c.q3, ")=", c.qy, "KN/m");
+  dc.filestring.line(9, "qy=(q0+q1+q2)*cos(α)+q3=", "(", c.q0, "+", operand(c.q1), "+", operand(c.q2), ")", "*cos(",
+                     roof.deg, ")+(", c.q3, ")=", c.qy, "KN/m");
 }
 
 // Combinations four and five: dead load plus 0.85 of live, snow or dust, and wind.
@@ -179,9 +179,9 @@ void writeConstruction(DesignCase& dc, const Roof& roof, const LoadCombination& 
   dc.filestring.line(3, "F.荷载组合六<1.2恒+1.4活+1.4施工荷载>");
   deadLoadLine(dc, 1.2, c.q0);
   factoredLine(dc, "2.活载设计值为:q1=1.4*qL*a=1.4*", dc.kliveload, c.q1);
-  dc.filestring.line(5, "3.施工荷载设计值为:Q=1.4*Qc=1.4*", dc.kshigongload, "=", 1.4 * dc.kshigongload, "KN");
+  dc.filestring.line(5, "3.施工荷载设计值为:Q=1.4*Qc=1.4*", operand(dc.kshigongload), "=", 1.4 * dc.kshigongload, "KN");
   dc.filestring.line(5, "荷载组合六线荷载设计值为:");
-  dc.filestring.line(9, "qE=q0+q1=", c.q0, "+", c.q1, "=", c.sum, "KN/m");
+  dc.filestring.line(9, "qE=q0+q1=", c.q0, "+", operand(c.q1), "=", c.sum, "KN/m");
   resolvedLines(dc, roof, {"qx=qE*sin(α)=", "qy=qE*cos(α)="}, c);
   dc.filestring.line(5, "跨中集中荷载设计值为:");
   dc.filestring.line(9, "Q＝", c.Q, "KN");

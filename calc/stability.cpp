@@ -120,8 +120,8 @@ void writeBuckling(DesignCase& dc, Single L0, double lambdaY, double ea, const B
          "*(", L0, "/", dc.h, ")^2=", k.zeta);
   r.line(9, "η=2*ζ2*ea/h=2*", dc.zeta2, "*(", ea, ")/", dc.h, "=", k.eta);
   r.line(9, "ψb=4320*A*h*ζ1/(λy^2*Ix)*h/2*(Sqr(η^2+ζ)+η)*(235/fy)");
-  r.line(12, "=4320*", g.area, "*", dc.h, "*", dc.zeta1, "/(", lambdaY, "^2*", g.ix, ")*", dc.h, "/2*(Sqr(", k.eta,
-         "^2+", k.zeta, ")+", k.eta, ")*(235/", dc.steelfyk, ")");
+  r.line(12, "=4320*", g.area, "*", dc.h, "*", dc.zeta1, "/(", lambdaY, "^2*", g.ix, ")*", dc.h, "/2*(Sqr(",
+         operand(k.eta), "^2+", k.zeta, ")+", operand(k.eta), ")*(235/", dc.steelfyk, ")");
   r.line(12, "=", k.psiB);
 }
 

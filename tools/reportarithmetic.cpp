@@ -74,19 +74,34 @@ Interval trig(Interval deg, bool sine) {
 
 struct Token {
   char op = 0;  // '+', '-', '*', '/', '^', '(', ')', ',', 'n' a number, 'f' a function
-  Interval value{0, 0};
+  double value = 0;
+  double unit = 0;  // of the last printed digit; 0 for a whole number of fewer than seven digits
   std::string name;  // of a function
   std::size_t end = 0;  // where its text ends
 };
 
-// The unit of the last printed digit; a whole number of fewer than seven
-// digits is exact.
 double unitOf(const std::string& digits, const std::string& mantissa, int exponent) {
   const std::size_t point = mantissa.find('.');
   const int decimals = point == std::string::npos ? 0 : static_cast<int>(mantissa.size() - point - 1);
   if (point == std::string::npos && exponent == 0 && digits.size() < 7) return 0;
   return std::pow(10.0, exponent - decimals);
 }
+
+// How the printed numbers of one expression are read: the constants of its
+// formula are exact; a whole number may stand for a value floored to a step
+// its text no longer shows.
+struct Reading {
+  std::vector<double> constants;
+  double wholeUnit;
+
+  Interval of(const Token& t) const {
+    const bool constant = std::any_of(constants.begin(), constants.end(), [&](double c) {
+      return std::fabs(c - t.value) <= 1e-12 * std::fabs(c);
+    });
+    if (constant) return {t.value, t.value};
+    return around(t.value, t.unit > 0 ? t.unit : wholeUnit);
+  }
+};
 
 std::size_t readNumber(const std::string& s, std::size_t i, Token& t) {
   const std::size_t start = i;
@@ -107,7 +122,8 @@ std::size_t readNumber(const std::string& s, std::size_t i, Token& t) {
     }
   }
   t.op = 'n';
-  t.value = around(std::strtod(s.substr(start, i - start).c_str(), nullptr), unitOf(digits, mantissa, exponent));
+  t.value = std::strtod(s.substr(start, i - start).c_str(), nullptr);
+  t.unit = unitOf(digits, mantissa, exponent);
   return i;
 }
 
@@ -120,7 +136,7 @@ std::vector<Token> tokens(const std::string& s, bool& complete) {
   std::size_t i = 0;
   auto fn = [&](const std::string& name) {
     i += name.size();
-    out.push_back(Token{'f', {0, 0}, name, i});
+    out.push_back(Token{'f', 0, 0, name, i});
   };
   while (i < s.size()) {
     const char c = s[i];
@@ -133,7 +149,7 @@ std::vector<Token> tokens(const std::string& s, bool& complete) {
       out.push_back(t);
     } else if (std::string("+-*/^(),").find(c) != std::string::npos) {
       ++i;
-      out.push_back(Token{c, {0, 0}, {}, i});
+      out.push_back(Token{c, 0, 0, {}, i});
     } else if (s.compare(i, kRoot.size(), kRoot) == 0) {
       fn(kRoot);
     } else {
@@ -151,7 +167,7 @@ std::vector<Token> tokens(const std::string& s, bool& complete) {
 // expression (at its start, after "(" or ","), never follow an operator.
 class Parser {
  public:
-  explicit Parser(const std::vector<Token>& t) : t_(t) {}
+  Parser(const std::vector<Token>& t, const Reading& reading) : t_(t), reading_(reading) {}
 
   Interval expression() {
     Interval v{0, 0};
@@ -182,10 +198,15 @@ class Parser {
     return v;
   }
 
+  // A printed exponent is part of the formula (^2, ^4, ^0.5): exact.
   Interval factor() {
     const Interval base = primary();
     if (!peek('^')) return base;
     ++i_;
+    if (peek('n')) {
+      const double n = t_[i_++].value;
+      return power(base, {n, n});
+    }
     return power(base, primary());
   }
 
@@ -212,7 +233,7 @@ class Parser {
   Interval primary() {
     if (i_ >= t_.size()) throw NotArithmetic{"an operand is missing"};
     const Token& t = t_[i_++];
-    if (t.op == 'n') return t.value;
+    if (t.op == 'n') return reading_.of(t);
     if (t.op == 'f') return call(t.name);
     if (t.op == '(') {
       const Interval v = expression();
@@ -224,6 +245,7 @@ class Parser {
   }
 
   const std::vector<Token>& t_;
+  const Reading& reading_;
   std::size_t i_ = 0;
 };
 
@@ -279,15 +301,15 @@ std::vector<std::string> splitAtEquals(const std::string& s) {
   return parts;
 }
 
-// The printed result: the arithmetic that opens the text after "=". A
-// result of whole numbers only may have been floored to them.
+// The printed result: the arithmetic that opens the text after "=". A whole
+// number there may be a value floored to 0.1 (a slenderness, a span ratio).
 std::optional<std::pair<Interval, std::string>> printedResult(const std::string& text) {
   bool complete = false;
   const std::vector<Token> t = tokens(text, complete);
+  const Reading reading{{}, 0.1};
   try {
-    Parser p(t);
-    Interval v = p.expression();
-    if (v.lo == v.hi) v = around(v.lo, 1);
+    Parser p(t, reading);
+    const Interval v = p.expression();
     return std::make_pair(v, trimmed(text.substr(0, t[p.used() - 1].end)));
   } catch (const NotArithmetic&) {
     return std::nullopt;
@@ -306,8 +328,26 @@ bool agrees(Interval a, Interval b) {
   return !(a.hi < b.lo - slack || a.lo > b.hi + slack);
 }
 
-// Compares one numeric substitution with the text after it; nullopt when it is none.
-std::optional<std::optional<Finding>> check(const std::string& mid, const std::string& after, int line) {
+// The numbers a formula writes as such (2 in h/2, 1.2 in 1.2*qD*a), not
+// the digits of a name (σ7, x0, q1).
+void collectConstants(const std::string& formula, std::vector<double>& constants) {
+  auto nameChar = [](unsigned char c) { return std::isalnum(c) || c == '_' || c >= 0x80; };
+  for (std::size_t i = 0; i < formula.size();) {
+    const unsigned char c = static_cast<unsigned char>(formula[i]);
+    if (!std::isdigit(c) || (i > 0 && nameChar(static_cast<unsigned char>(formula[i - 1])))) {
+      ++i;
+      continue;
+    }
+    Token t;
+    i = readNumber(formula, i, t);
+    constants.push_back(t.value);
+  }
+}
+
+// One numeric substitution against the text after it: nullopt when mid is
+// none, else the finding when it does not check out.
+std::optional<std::optional<Finding>> check(const std::string& mid, const std::string& after, int line,
+                                            const Reading& reading) {
   bool complete = false;
   const std::vector<Token> t = tokens(mid, complete);
   if (!complete || !hasOperation(t)) return std::nullopt;
@@ -315,7 +355,7 @@ std::optional<std::optional<Finding>> check(const std::string& mid, const std::s
   if (!result) return std::nullopt;
   Finding f{line, trimmed(mid), result->second, {}};
   try {
-    Parser p(t);
+    Parser p(t, reading);
     const Interval v = p.expression();
     if (!p.atEnd()) throw NotArithmetic{"text after the expression"};
     if (agrees(v, result->first)) return std::optional<Finding>{};
@@ -332,9 +372,14 @@ Audit auditReport(const std::string& text) {
   Audit audit;
   for (const LogicalLine& l : logicalLines(text)) {
     const std::vector<std::string> parts = splitAtEquals(l.text);
+    Reading reading{{}, 0.01};
+    collectConstants(parts[0], reading.constants);
     for (std::size_t i = 1; i + 1 < parts.size(); ++i) {
-      const auto checked = check(parts[i], parts[i + 1], l.number);
-      if (!checked) continue;
+      const auto checked = check(parts[i], parts[i + 1], l.number, reading);
+      if (!checked) {
+        collectConstants(parts[i], reading.constants);  // a formula, or text
+        continue;
+      }
       ++audit.substitutions;
       if (*checked) audit.failures.push_back(**checked);
     }

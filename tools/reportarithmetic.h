@@ -1,18 +1,20 @@
 #pragma once
 // Re-evaluates the printed working of a report: every fully numeric
 // substitution "…=<numbers and operators>=<result>" must give its printed
-// result within the rounding of its printed numbers. A number with d
-// decimals stands for anything within one unit of its last digit (it may be
-// floored or rounded); a whole number of fewer than seven digits is taken as
-// written (a constant, a dimension); one of seven or more is a float's text
-// and may be one unit off. The expression is evaluated with those intervals,
-// so a result that lies outside every value its operands allow is an error.
+// result within the rounding of its printed numbers, evaluated with interval
+// arithmetic. A number with d decimals stands for anything within one unit of
+// its last digit (it may be floored or rounded); a whole number for anything
+// within 0.01 (a floored value whose decimals were zero), 0.1 as a result
+// (a slenderness or span ratio floored to 0.1), one unit from seven digits
+// on (a float's text). The constants a line's formula writes before its
+// numbers (2 in h/2, 1.2 in 1.2*qD*a) and every exponent are exact.
 //
 // The notation is the report's: + - * / ^, brackets, Sqr/sqrt/√, sin/cos of
 // degrees, max, abs; ＝ counts as =, and a line that starts with = carries on
 // the substitution of the line before. A sign right after an operator is not
 // notation ("*-1.4", "--5"): the report must write such an operand in
-// brackets, so the checker counts it as an error.
+// brackets, so the checker counts it as an error; "-0.46^2" is -(0.46^2), as
+// in arithmetic.
 #include <string>
 #include <vector>
 
