@@ -43,7 +43,7 @@ std::vector<std::string> block(const DesignCase& dc, const std::string& heading,
 
 TEST(LoadCombinationsDefault, RoofAngleOfTheRun) {
   const DesignCase dc = defaultCase();
-  EXPECT_DOUBLE_EQ(truncateTo(std::atan(static_cast<double>(dc.degree)), 3), kDefaultAlpha);
+  EXPECT_DOUBLE_EQ(roofAngle(dc), kDefaultAlpha);
 }
 
 TEST(LoadCombinationsDefault, CombinationOneRecordAndLines) {
@@ -215,6 +215,18 @@ TEST(DeadLoadFactor, LiveAndSnowCountOnlyInTheirOwnCombination) {
   const LoadCombinations combos = loadCombinations(dc, 0.0);
   EXPECT_EQ(combos[3].gamma, 1.2);
   EXPECT_EQ(combos[4].gamma, 1.0);
+}
+
+// On a steep roof the slope value taken as an angle (cos 1.5 = 0.071) would
+// relieve the dead load; the roof angle α = 0.982 (cos α = 0.555) keeps it.
+TEST(DeadLoadFactor, SteepRoofTestsGravityWithTheRoofAngle) {
+  DesignCase dc = defaultCase();
+  dc.degree = 1.5;
+  dc.kdeadload = 2.5;  // three: 2.5·0.555 = 1.39 >= 1.155; four: 3.357·0.555 = 1.86 >= 0.98
+  const LoadCombinations combos = loadCombinations(dc, roofAngle(dc));
+  EXPECT_EQ(combos[2].gamma, 1.2);
+  EXPECT_EQ(combos[3].gamma, 1.2);
+  EXPECT_EQ(block(dc, "         qx=q0*sin(α)=", 1), std::vector<std::string>{"         qx=q0*sin(α)=4.5*sin(56.26)=3.74KN/m"});
 }
 
 TEST(DeadLoadFactor, WindPressureAlwaysKeepsTheFullFactor) {

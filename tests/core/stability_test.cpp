@@ -215,6 +215,19 @@ TEST(Stability, PointLoadTermsFollowTheRowAndAnyNonZeroLoadSelectsThem) {
   EXPECT_TRUE(hasLine(tiny, "        ζ1=1.35; ζ2=0.55"));
 }
 
+// The largest stress of the flange is limited by its size: a negative σ8
+// (here My against the slope) fails like a positive one, and its record
+// keeps the size.
+TEST(Stability, NegativeStressIsJudgedByItsSize) {
+  DesignCase dc = roundCase();
+  stability_code2(dc, -80, 8, 0, 0);  // 12.54 − 10^7/10^5·43 = −4287.46
+  EXPECT_TRUE(hasLine(dc, "         最大应力为σ8=mx*h/(2*ψb * ix)+my/iy*(b-x0)＝1000000*200/(2*0.817*9760000)+"
+                          "(-10000000)/100000*(75-32)=-4287.46,|σ8|=4287.46>fy"));
+  ASSERT_EQ(dc.checks.size(), 1u);
+  EXPECT_EQ(dc.checks[0].demand, 4287.46);
+  EXPECT_FALSE(dc.checks[0].passes);
+}
+
 TEST(Stability, LateralLengthForEachSagRodCount) {
   const std::vector<std::string> expected = {"1*7200=7200mm", "0.5*7200=3600mm", "0.33*7200=2376mm"};
   for (std::int16_t rods = 0; rods <= 2; ++rods) {

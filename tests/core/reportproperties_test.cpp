@@ -1,6 +1,7 @@
-// The printed working checks out: every fully numeric substitution of a
-// report gives its printed result within the rounding of its printed
-// numbers, in every golden report and in random design cases of each code.
+// What every report holds, in every golden report and in random design
+// cases of each code: each fully numeric substitution gives its printed
+// result within the rounding of its printed numbers; each demand is a size
+// (never negative), and a stress passes exactly when it is within its limit.
 #include "tools/reportarithmetic.h"
 
 #include <gtest/gtest.h>
@@ -66,9 +67,13 @@ FormState randomCase(std::mt19937& gen, int code) {
   return f;
 }
 
+bool soundRecord(const CheckResult& c) {
+  return c.demand >= 0 && (c.unit != "MPa" || c.passes == (c.demand <= c.limit));
+}
+
 class RandomCases : public ::testing::TestWithParam<int> {};
 
-TEST_P(RandomCases, EverySubstitutionChecksOut) {
+TEST_P(RandomCases, EverySubstitutionChecksOutAndEveryDemandIsASize) {
   std::mt19937 gen(1700 + GetParam());
   int reports = 0, failing = 0;
   std::string first;
@@ -79,6 +84,7 @@ TEST_P(RandomCases, EverySubstitutionChecksOut) {
     const RunOutcome run = cmdshow_Click(randomCase(gen, GetParam()), dc, ui);
     if (!run.completed) continue;
     ++reports;
+    for (const CheckResult& c : run.checks) EXPECT_TRUE(soundRecord(c)) << c.name << " " << c.demand;
     const arith::Audit audit = arith::auditReport(run.report);
     if (audit.failures.empty()) continue;
     if (failing++ < 3) first += failuresOf(audit, 3);
