@@ -197,6 +197,14 @@ TEST(EffectiveWidth, OverstressedWebAndLowerFlangeGetTheirFailureLines) {
   youxiaokuandu_code1(lower, 200, 230, lower.b, 2);
   EXPECT_EQ(lines(lower).back(), at(11, "檩条下翼缘最大压应力σ3>fy=215MPa,下翼缘不满足强度要求!(************)"));
   EXPECT_EQ(lower.labout, "下翼缘应力超标,不满足要求");
+
+  // Stressed against the usual sense (σ8 in tension), the flange is judged
+  // by its largest stress in size, never by a negative one.
+  DesignCase upper = section();
+  youxiaokuandu_code1(upper, 300, -50, upper.b, 1);
+  EXPECT_EQ(lines(upper).back(), at(11, "檩条上翼缘最大应力|σ7|=300MPa>fy=215MPa,上翼缘不满足强度要求!(************)"));
+  ASSERT_EQ(upper.checks.size(), 1u);
+  EXPECT_EQ(upper.checks[0].demand, 300);
 }
 
 TEST(EffectiveWidth, NeverClearsTheFlagAndIgnoresUnknownElements) {
