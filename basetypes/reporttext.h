@@ -33,7 +33,7 @@ std::string operandText(N value) {
 
 // A piece of a type of its own (a term of a formula) is written by its
 // appendReportPiece(std::string&, const T&) and checked by its
-// refuseNonFiniteParts(const T&), both found next to the type.
+// refuseNonFiniteTerms(const T&), both found next to the type.
 
 class ReportText {
  public:
@@ -77,8 +77,8 @@ class ReportText {
   }
   template <class P>
   static void refuseNonFinite(const P& piece) {
-    if constexpr (requires { refuseNonFiniteParts(piece); }) {
-      refuseNonFiniteParts(piece);
+    if constexpr (requires { refuseNonFiniteTerms(piece); }) {
+      refuseNonFiniteTerms(piece);
     } else if constexpr (std::is_same_v<P, Single>) {
       if (!std::isfinite(piece.raw())) throw NonFiniteValue();
     } else if constexpr (std::is_floating_point_v<P>) {

@@ -52,14 +52,14 @@ Single truncated(double x) { return truncateTo(x, 2); }
 // The substitution of one part of a partly compressed element of width w
 // with a compressed width c: 0.4·be at the compressed edge, 0.6·be plus the
 // tension zone w − c at the other.
-struct PartSubstitution {
+struct ShareSubstitution {
   double be;
   Single width;
   double compressed;
   bool nearTension;
 };
 
-void appendReportPiece(std::string& l, const PartSubstitution& p) {
+void appendReportPiece(std::string& l, const ShareSubstitution& p) {
   if (!p.nearTension) {
     l += "0.4*" + numText(p.be);
     return;
@@ -67,7 +67,7 @@ void appendReportPiece(std::string& l, const PartSubstitution& p) {
   l += "0.6*" + numText(p.be) + "+" + numText(p.width) + "-" + numText(p.compressed);
 }
 
-void refuseNonFiniteParts(const PartSubstitution& p) {
+void refuseNonFiniteTerms(const ShareSubstitution& p) {
   if (!std::isfinite(p.be) || !std::isfinite(p.width) || !std::isfinite(p.compressed)) throw NonFiniteValue();
 }
 
@@ -155,8 +155,8 @@ Widths partlyCompressedWeb(DesignCase& dc, const Plate& p, double s1, double s2,
   // he1 lies at the upper flange (point 7), he2 at the lower one (point 4).
   const bool upperCompressed = s1 < s2;
   r.line(15, upperCompressed ? "he1=0.4*he=" : "he1=0.6*he+h-hc=",
-         PartSubstitution{w.whole, h, hc, !upperCompressed}, "=", w.first);
-  r.line(15, upperCompressed ? "he2=0.6*he+h-hc=" : "he2=0.4*he=", PartSubstitution{w.whole, h, hc, upperCompressed},
+         ShareSubstitution{w.whole, h, hc, !upperCompressed}, "=", w.first);
+  r.line(15, upperCompressed ? "he2=0.6*he+h-hc=" : "he2=0.4*he=", ShareSubstitution{w.whole, h, hc, upperCompressed},
          "=", w.second);
   return w;
 }
@@ -170,8 +170,8 @@ Widths partlyCompressedFlange(DesignCase& dc, Element e, const Plate& p, double 
   ReportText& r = dc.filestring;
   const bool upper = e == Element::Upper;
   r.line(11, "截面部分受压,be=ρ*bc=", p.rho, "*", bc, "=", w.whole);
-  r.line(15, upper ? "be11=0.4*be=" : "be21=0.4*be=", PartSubstitution{w.whole, hb, bc, false}, "=", w.first);
-  r.line(15, upper ? "be12=0.6*be+b-bc=" : "be22=0.6*be+b-bc=", PartSubstitution{w.whole, hb, bc, true}, "=",
+  r.line(15, upper ? "be11=0.4*be=" : "be21=0.4*be=", ShareSubstitution{w.whole, hb, bc, false}, "=", w.first);
+  r.line(15, upper ? "be12=0.6*be+b-bc=" : "be22=0.6*be+b-bc=", ShareSubstitution{w.whole, hb, bc, true}, "=",
          w.second);
   return w;
 }

@@ -30,7 +30,7 @@ void appendReportPiece(std::string& l, const BendingTerm& t) {
   }
 }
 
-void refuseNonFiniteParts(const BendingTerm& t) {
+void refuseNonFiniteTerms(const BendingTerm& t) {
   if (!std::isfinite(t.mx) || !std::isfinite(t.ix) || !std::isfinite(t.h) || !std::isfinite(t.yc)) {
     throw NonFiniteValue();
   }
@@ -48,7 +48,7 @@ void appendReportPiece(std::string& l, const LateralTerm& t) {
   l += t.lips ? "(" + numText(t.b) + "-" + numText(t.x0) + ")" : numText(t.x0);
 }
 
-void refuseNonFiniteParts(const LateralTerm& t) {
+void refuseNonFiniteTerms(const LateralTerm& t) {
   if (!std::isfinite(t.my) || !std::isfinite(t.iy) || !std::isfinite(t.b) || !std::isfinite(t.x0)) {
     throw NonFiniteValue();
   }
