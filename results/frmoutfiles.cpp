@@ -46,8 +46,10 @@ void FrmOut::saveDocument() {
   const std::optional<FileChoice> target = chooseSaveTarget(this, dialog_);
   if (!target) return;
   const bool rich = target->filterIndex == richTextFilter;
-  const RichContent content = contentOf(*activeBox()->document());
+  QTextDocument* document = activeBox()->document();
+  const RichContent content = contentOf(*document);
   if (!writeDocumentFile(target->path, rich ? writeRtf(content) : plainTextFile(content))) return;
+  document->setModified(false);
   setWindowTitle(QString::fromUtf8(frmouttext::titlePrefix) + target->path);
 }
 
@@ -87,6 +89,7 @@ void FrmOut::openDocument() {
   if (!content) return;
   QTextEdit* opened = box(openNextDocument());
   placeReport(*opened->document(), *content);
+  opened->document()->setModified(false);  // as it stands on disk
   opened->moveCursor(QTextCursor::Start);
   setWindowTitle(QString::fromUtf8(frmouttext::titlePrefix) + choice->path);
 }
