@@ -47,7 +47,8 @@ void FrmOut::saveDocument() {
   if (!target) return;
   const bool rich = target->filterIndex == richTextFilter;
   const RichContent content = contentOf(*activeBox()->document());
-  if (!writeDocumentFile(target->path, rich ? writeRtf(content) : plainTextFile(content))) return;
+  const QByteArray bytes = rich ? writeRtf(content, host_.projectName()) : plainTextFile(content);
+  if (!writeDocumentFile(target->path, bytes)) return;
   setWindowTitle(QString::fromUtf8(frmouttext::titlePrefix) + target->path);
 }
 

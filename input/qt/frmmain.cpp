@@ -12,6 +12,7 @@
 
 #include "figures/qt/sectionlegend.h"
 #include "input/qt/fieldbox.h"
+#include "report/reportbook.h"
 #include "report/run.h"
 #include "report/summary.h"
 #include "toolkit/qt/guardedcommand.h"
@@ -70,6 +71,7 @@ void FrmMain::connectCommands() {
   connect(cmdselect_, &QPushButton::clicked, this, guarded([this] { cmdselectClick(); }));
   for (QRadioButton* code : {optcode1_, optcode2_, optcode3_}) {
     connect(code, &QRadioButton::toggled, this, [this] { codeChanged(); });
+    connect(code, &QRadioButton::toggled, this, guarded([this] { relistSection(); }));
   }
   codeChanged();
   // cmdquickshow has no action.
@@ -115,7 +117,8 @@ void FrmMain::cmdshowClick() {
   labout_->setText(toQ(dc_.labout));
   if (!outcome.completed) return;  // a stopped run leaves the panel as the last run left it
   showVerdict(outcome.checks);
-  FrmOut::load(*this)->showReport(toQ(outcome.report));
+  const QString date = runDate_.isEmpty() ? QDate::currentDate().toString("yyyy-MM-dd") : runDate_;
+  FrmOut::load(*this)->showReport(reportBook(outcome, dc_, date.toStdString()));
 }
 
 // The words say the verdict; the tint only repeats it.
@@ -152,7 +155,17 @@ void FrmMain::endProgram() {
 
 QString FrmMain::projectName() const { return field(1)->text(); }
 
-QImage FrmMain::sectionFigure() { return FrmPicShow::load(*this)->picture(); }
+QImage FrmMain::sectionFigure() { return FrmPicShow::load(*this)->paperPicture(); }
+
+DesignCode FrmMain::designCode() const {
+  if (optcode2_->isChecked()) return DesignCode::Gbj18;
+  return optcode3_->isChecked() ? DesignCode::Gb51022 : DesignCode::Cecs102;
+}
+
+// The figure dialog lists the section as the selected code's report does.
+void FrmMain::relistSection() {
+  if (FrmPicShow* dialog = FrmPicShow::loadedInstance()) dialog->pressCommand1();
+}
 
 void FrmMain::showMainWindow() {
   show();

@@ -48,6 +48,11 @@ class FrmMain : public QWidget, public ResultHost, public SectionTextSource {
   QImage sectionFigure() override;
   void showMainWindow() override;
   std::array<QString, 4> sectionTexts() const override;
+  DesignCode designCode() const override;
+
+  // The date the calculation book gives as the date of the run; today's
+  // unless set (tests fix it).
+  void setRunDate(QString date) { runDate_ = std::move(date); }
 
  private:
   // Building the window.
@@ -76,6 +81,7 @@ class FrmMain : public QWidget, public ResultHost, public SectionTextSource {
   void endProgram();
   void fieldEnter(FieldBox* box);
   void sectionTextChanged();
+  void relistSection();
 
   // The lightest section of the catalogue.
   void cmdselectClick();
@@ -95,6 +101,7 @@ class FrmMain : public QWidget, public ResultHost, public SectionTextSource {
   DesignCase dc_;
   FileDialogRequest commonDialog1_;  // one dialog for Open and Save: its settings carry over
   std::function<void()> programEnd_;
+  QString runDate_;  // empty: today
 
   std::array<FieldBox*, kFieldCount> fields_{};
   std::array<QComboBox*, 3> combos_{};
