@@ -12,6 +12,7 @@
 
 #include "app/lightestcommand.h"
 #include "app/outputfile.h"
+#include "calc/platecheck.h"
 #include "casefile/casefile.h"
 #include "input/numberrules.h"
 #include "report/checksjson.h"
@@ -43,7 +44,10 @@ const char* const kUsage =
     "\n"
     "  --web-ratio R  answers the web-ratio dialog of GBJ18-87 (the effective\n"
     "                 width-to-thickness ratio of the web); given several times,\n"
-    "                 the answers are used in order and the last one repeats\n"
+    "                 the answers are used in order and the last one repeats.\n"
+    "                 R must be a number greater than 0: any other answer, when\n"
+    "                 the dialog asks it, stops the run (exit 2) with the\n"
+    "                 window's message; under the other codes it is not used\n"
     "  --json         writes, instead of the report, the verdicts as one JSON\n"
     "                 object: {\"verdict\": \"pass\"|\"fail\", \"max_utilisation\": u,\n"
     "                 \"governing\": index into checks, \"checks\": [{\"section\",\n"
@@ -72,13 +76,23 @@ const char* const kUsage =
     "                 standard error with its line number and left out\n"
     "  --help         shows this text\n"
     "\n"
+    "CASE.in is refused, naming its line and item, when it is malformed, when a\n"
+    "number item is not a number, when a load (dead, live, snow, dust,\n"
+    "construction, base wind pressure) is below 0 (0 is accepted), or when an\n"
+    "item of line 3 is not exactly one of its item's words (steel \"A3\" or\n"
+    "\"16Mn\", deflection \"1/150\", \"1/240\" or \"1/360\", sag rods \"0\", \"1\"\n"
+    "or \"2\", the three code texts, the two sheeting texts) or a known optional\n"
+    "item given once (\"拉条同时约束下翼缘\", ignored with 0 sag rods). An empty\n"
+    "item of line 3 chooses nothing: the run then stops asking for it.\n"
+    "\n"
     "Message boxes are written to standard error as \"title: text\".\n"
     "Exit status: 0 report (or JSON) written, whatever its verdicts; 2 the run\n"
-    "stopped on its input (incomplete selections, refused file, refused values,\n"
-    "unanswered web-ratio dialog, a document kind this build cannot write; no\n"
-    "JSON is written then); 1 a file could not be read or written, or standard\n"
-    "output could not be written. With --lightest: 0 a section passes, 3 none\n"
-    "does, 2 the case cannot be searched (GBJ18-87, incomplete selections).\n";
+    "stopped on its input (refused file, incomplete selections or no code chosen,\n"
+    "refused values, an unanswered web-ratio dialog or an answer that is not a\n"
+    "number greater than 0, a document kind this build cannot write; no JSON is\n"
+    "written then); 1 a file could not be read or written, or standard output\n"
+    "could not be written. With --lightest: 0 a section passes, 3 none does, 2\n"
+    "the case cannot be searched (GBJ18-87, incomplete selections, no code).\n";
 
 struct Arguments {
   std::string caseFile;
@@ -91,19 +105,22 @@ struct Arguments {
   std::optional<std::string> runDate;  // --date
 };
 
-// Message boxes become "title: text" lines; the dialog takes the --web-ratio answers.
+// Message boxes become "title: text" lines; the dialog takes the --web-ratio
+// answers. Nobody can be asked again: an answer the window would refuse
+// stops the run with the window's message.
 class CommandLinePlatform : public Platform {
  public:
   CommandLinePlatform(std::vector<std::string> answers, std::ostream& err) : answers_(std::move(answers)), err_(err) {}
   void messageBox(const std::string& text, const std::string& title, MessageIcon) override {
     err_ << title << ": " << text << "\n";
   }
-  std::string inputBox(const std::string& prompt, const std::string& title) override {
+  std::optional<std::string> inputBox(const std::string& prompt, const std::string& title) override {
     if (answers_.empty()) {
       throw RunRefused(title, prompt + " —— 需要输入腹板有效宽厚比: 请用 --web-ratio R 给出答案");
     }
     const std::string answer = answers_[std::min(asked_, answers_.size() - 1)];
     ++asked_;
+    if (!webRatioAnswer(answer)) throw RunRefused(title, std::string(kWebRatioRefused) + " (--web-ratio \"" + answer + "\")");
     return answer;
   }
 

@@ -17,6 +17,13 @@ class RunRefused : public std::runtime_error {
   std::string text_;
 };
 
+// The user cancelled a question the run asked: the run stops, and nothing
+// more is said than that it did not finish.
+class RunCancelled : public std::runtime_error {
+ public:
+  RunCancelled() : std::runtime_error("cancelled") {}
+};
+
 inline const char* const kInputCheckTitle = "输入数据检查";
 
 }  // namespace veldrin

@@ -30,7 +30,9 @@ BENCHMARK(BM_LightestWholeCatalogue)->Unit(benchmark::kMillisecond);
 class SilentPlatform : public Platform {
  public:
   void messageBox(const std::string&, const std::string&, MessageIcon) override {}
-  std::string inputBox(const std::string&, const std::string&) override { return {}; }
+  std::optional<std::string> inputBox(const std::string&, const std::string&) override {
+    return std::nullopt;  // Cancel
+  }
 };
 
 // For comparison: the same sections as written runs, each formatting the

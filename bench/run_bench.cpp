@@ -24,7 +24,9 @@ using namespace veldrin;
 class SilentPlatform : public Platform {
  public:
   void messageBox(const std::string&, const std::string&, MessageIcon) override {}
-  std::string inputBox(const std::string&, const std::string&) override { return {}; }
+  std::optional<std::string> inputBox(const std::string&, const std::string&) override {
+    return std::nullopt;  // Cancel
+  }
 };
 
 FormState defaultForm() { return veldrin::testing::defaultRunForm("02-07-30 20:08:07"); }

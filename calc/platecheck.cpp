@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "basetypes/runstop.h"
 #include "calc/checkrecords.h"
 #include "calc/stresscheck.h"
 #include "input/numberrules.h"
@@ -150,14 +151,17 @@ void lowerFlange(DesignCase& dc, Platform& ui, double mx, double my, Single x0, 
   flangeCheck(dc, ui, Flange{kLower, s.s3, s.s4, dc.be2}, mx <= 0);
 }
 
-// The typed ratio by the leading-number rule; Cancel, an empty or a
-// non-numeric answer give 0, and so do a negative or an endless number,
-// which no plate can have.
+// No ratio is made up: an answer that is not a positive number is refused
+// and the question asked again; Cancel stops the run.
 double askWebRatio(Platform& ui, const CornerStresses& s, Single slenderness) {
   const std::string prompt = "腹板两边支撑非均匀受压板件(实际应力σ4=" + numText(s.s4) + "MPa,σ7=" + numText(s.s7) + "MPa;" +
-                             "实际宽厚比btf=" + numText(slenderness) + ")有效宽厚比输入:";
-  const double typed = leadingNumber(ui.inputBox(prompt, "有效宽厚比输入"));
-  return std::isfinite(typed) && typed > 0 ? typed : 0.0;
+                             "实际宽厚比btf=" + numText(slenderness) + ")，请输入腹板有效宽厚比(大于0的数值):";
+  for (;;) {
+    const std::optional<std::string> answer = ui.inputBox(prompt, kWebRatioTitle);
+    if (!answer) throw RunCancelled();
+    if (const std::optional<double> ratio = webRatioAnswer(*answer)) return *ratio;
+    ui.messageBox(kWebRatioRefused, kWebRatioTitle, MessageIcon::Exclamation);
+  }
 }
 
 double largerWebStress(const CornerStresses& s) { return std::max(std::fabs(s.s4), std::fabs(s.s7)); }
@@ -222,6 +226,13 @@ void web(DesignCase& dc, Platform& ui, double mx, double my, const CornerStresse
 }
 
 }  // namespace
+
+std::optional<double> webRatioAnswer(const std::string& answer) {
+  if (!isNumeric(answer)) return std::nullopt;
+  const double ratio = leadingNumber(answer);
+  if (!(std::isfinite(ratio) && ratio > 0)) return std::nullopt;
+  return ratio;
+}
 
 double allowableRatioCoefficient(double alpha) {
   static const int xi[10] = {14, 16, 17, 18, 20, 30, 38, 45, 46, 47};

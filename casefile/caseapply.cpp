@@ -53,42 +53,33 @@ void fillFields(const DesignCase& dc, FormState& form) {
   form.field(18) = numText(dc.kshigongload);
 }
 
-// Position of word in words, or -1.
+// Position of word in words; -1 for the empty item, which chooses nothing
+// (the reader lets no other word through).
 template <std::size_t N>
 int positionOf(const std::string& word, const std::array<std::string_view, N>& words) {
   const auto found = std::find(words.begin(), words.end(), word);
   return found == words.end() ? -1 : static_cast<int>(found - words.begin());
 }
 
-void applySagRods(const std::string& word, FormState& form, DesignCase& dc) {
-  const int position = positionOf(word, casewords::kSagRods);
-  if (position < 0) return;  // an unknown word changes neither
-  form.combo3 = position;
-  setEffectiveLengthFactor(dc, position);
-}
-
 void applyCode(const std::string& word, FormState& form) {
-  if (word == casewords::kCodeCecs102) {
-    form.optcode1 = true;
-    form.optcode2 = form.optcode3 = false;
-  } else if (word == casewords::kCodeGbj18) {
-    form.optcode2 = true;
-    form.optcode1 = form.optcode3 = false;
-  } else if (word == casewords::kCodeGb51022) {
-    form.optcode3 = true;
-    form.optcode1 = form.optcode2 = false;
-  }
+  const int code = positionOf(word, casewords::kCodes);
+  form.optcode1 = code == 0;
+  form.optcode2 = code == 1;
+  form.optcode3 = code == 2;
 }
 
+// Every selection is the file's own: an item left empty leaves its list
+// without a selection (the run then asks for it), never the window's last one.
 void applySelections(const CaseFileContent& content, FormState& form, DesignCase& dc) {
   const std::array<std::string, 5>& words = content.words;
-  form.combo1 = words[0] == casewords::kSteelQ235 ? 0 : 1;  // anything but A3 is Q345
-  const int deflection = positionOf(words[1], casewords::kDeflection);
-  if (deflection >= 0) form.combo2 = deflection;
-  applySagRods(words[2], form, dc);
+  form.combo1 = positionOf(words[0], casewords::kSteel);
+  form.combo2 = positionOf(words[1], casewords::kDeflection);
+  form.combo3 = positionOf(words[2], casewords::kSagRods);
+  setEffectiveLengthFactor(dc, form.combo3);
   applyCode(words[3], form);
-  form.check1 = words[4] == casewords::kSheetingRestrains ? 1 : 0;
-  form.check2 = content.rodsRestrainLowerFlange;
+  form.check1 = positionOf(words[4], casewords::kSheeting) == 1 ? 1 : 0;
+  // With no sag rods there is nothing to restrain the lower flange: the word is ignored.
+  form.check2 = content.rodsRestrainLowerFlange && form.combo3 != 0;
 }
 
 }  // namespace

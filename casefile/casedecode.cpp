@@ -3,15 +3,18 @@
 // is refused with a message that names the line and the item.
 #include <algorithm>
 #include <cmath>
+#include <span>
 #include <string_view>
 #include <vector>
 
 #include "casefile/casefile.h"
 #include "casefile/caselayout.h"
 #include "casefile/casewords.h"
+#include "casefile/optionalitems.h"
 #include "casefile/textcodec.h"
 #include "basetypes/numbertext.h"
 #include "input/numberrules.h"
+#include "input/validation.h"
 
 namespace veldrin {
 
@@ -20,14 +23,6 @@ namespace {
 [[noreturn]] void refuse(const std::string& message) { throw CaseFileError(message); }
 
 std::string lineName(int line) { return "第" + std::to_string(line) + "行"; }
-
-std::string itemPlace(int line, int item) {
-  std::string place = lineName(line) + "第" + std::to_string(item) + "项";
-  if (static_cast<std::size_t>(item) <= kMostItemsPerLine.at(static_cast<std::size_t>(line - 1))) {
-    place += "(" + itemName(line, item) + ")";
-  }
-  return place;
-}
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -96,8 +91,8 @@ void checkItemCount(const std::vector<std::string>& items, std::string_view line
     refuse(lineName(lineNo) + "只有" + std::to_string(items.size()) + "项" + should + "，缺少" +
            itemPlace(lineNo, static_cast<int>(items.size()) + 1));
   }
-  const std::size_t most = kMostItemsPerLine.at(static_cast<std::size_t>(lineNo - 1));
-  if (items.size() > most) refuse(lineName(lineNo) + "多于" + std::to_string(most) + "项");
+  // Line 3's optional items are bounded by their own rules: known, each once.
+  if (lineNo != 3 && items.size() > wanted) refuse(lineName(lineNo) + "多于" + std::to_string(wanted) + "项");
 }
 
 // The items of one line, read as the type of their field.
@@ -107,7 +102,7 @@ class LineItems {
     checkItemCount(items_, line, lineNo);
   }
   const std::string& text(int item) const { return items_.at(static_cast<std::size_t>(item - 1)); }
-  bool has(int item) const { return static_cast<std::size_t>(item) <= items_.size(); }
+  const std::vector<std::string>& all() const { return items_; }
   double number(int item) const {
     if (!isNumeric(text(item))) refuse(itemPlace(line_, item) + "不是数字");
     const double v = leadingNumber(text(item));
@@ -115,6 +110,13 @@ class LineItems {
     // again: a value whose shown text overflows (1.7976931348623157E308
     // shows as 1.79769313486232E+308) is refused here, by its item.
     if (!std::isfinite(v) || !std::isfinite(leadingNumber(numText(v)))) tooLarge(item);
+    return v;
+  }
+  // A load: a number not below zero (zero is "none", as stored files without
+  // a construction load write it).
+  double load(int item) const {
+    const double v = number(item);
+    if (v < 0) refuse(itemPlace(line_, item) + kNotNegativeMessage);
     return v;
   }
   Single single(int item) const {
@@ -132,12 +134,27 @@ class LineItems {
   std::vector<std::string> items_;
 };
 
-// The optional sixth word of line 3: only the one word is known.
-bool sixthWord(const std::string& word) {
-  if (word != casewords::kRodsRestrainLowerFlange) {
-    refuse(itemPlace(3, 6) + "只能是“" + std::string(casewords::kRodsRestrainLowerFlange) + "”或省略，文件中为“" + word + "”");
+// The words each of the five selection items of line 3 may hold.
+const std::array<std::span<const std::string_view>, 5> kWordsOfItem = {
+    casewords::kSteel, casewords::kDeflection, casewords::kSagRods, casewords::kCodes, casewords::kSheeting};
+
+// “A3”或“16Mn”; “1/150”、“1/240”或“1/360”.
+std::string wordList(std::span<const std::string_view> words) {
+  std::string list;
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    const char* joint = i == 0 ? "" : i + 1 == words.size() ? "或" : "、";
+    list += joint + std::string("“") + std::string(words[i]) + "”";
   }
-  return true;
+  return list;
+}
+
+// A selection word is one of its item's words exactly, or empty ("not
+// chosen"); nothing else stands for a choice the file does not make.
+std::string selectionWord(const LineItems& line3, int item) {
+  const std::string& word = line3.text(item);
+  const std::span<const std::string_view> words = kWordsOfItem.at(static_cast<std::size_t>(item - 1));
+  if (word.empty() || std::find(words.begin(), words.end(), word) != words.end()) return word;
+  refuse(itemPlace(3, item) + "只能是" + wordList(words) + "(或空项表示未选择)，文件中为“" + word + "”");
 }
 
 std::string utf8Text(const std::string& bytes) {
@@ -177,12 +194,12 @@ void readLine1(const LineItems& l, CaseFileContent& c) {
 }
 
 void readLine2(const LineItems& l, CaseFileContent& c) {
-  c.kdeadload = l.number(1);
-  c.kliveload = l.number(2);
-  c.ksnowload = l.number(3);
-  c.kdurtload = l.number(4);
-  c.kshigongload = l.number(5);
-  c.kwindload = l.number(6);
+  c.kdeadload = l.load(1);
+  c.kliveload = l.load(2);
+  c.ksnowload = l.load(3);
+  c.kdurtload = l.load(4);
+  c.kshigongload = l.load(5);
+  c.kwindload = l.load(6);
   c.windhigh = l.single(7);
   c.windstyle = l.number(8);
   c.marlolength = l.single(9);
@@ -199,8 +216,8 @@ CaseFileContent decodeCaseFile(const std::string& bytes) {
   readLine1(LineItems(lines[0], 1), content);
   readLine2(LineItems(lines[1], 2), content);
   const LineItems line3(lines[2], 3);
-  for (int item = 1; item <= 5; ++item) content.words.at(static_cast<std::size_t>(item - 1)) = line3.text(item);
-  content.rodsRestrainLowerFlange = line3.has(6) && sixthWord(line3.text(6));
+  for (int item = 1; item <= 5; ++item) content.words.at(static_cast<std::size_t>(item - 1)) = selectionWord(line3, item);
+  readOptionalItems(line3.all(), 6, content);
   return content;
 }
 

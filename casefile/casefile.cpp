@@ -81,7 +81,7 @@ std::string line3(const FormState& form) {
                                      wordItem(casewords::kDeflection[at(form.combo2)]),
                                      wordItem(casewords::kSagRods[at(form.combo3)]), codeItem(form),
                                      wordItem(form.check1 == 1 ? casewords::kSheetingRestrains : casewords::kSheetingFree)});
-  if (!form.check2) return five;  // files without the box read and write as they always have
+  if (!rodsRestrainLowerFlange(form)) return five;  // files without the box read and write as they always have
   return five.substr(0, five.size() - 2) + "," + wordItem(casewords::kRodsRestrainLowerFlange) + "\r\n";
 }
 

@@ -17,8 +17,8 @@ class CaseFileError : public std::runtime_error {
   explicit CaseFileError(const std::string& message) : std::runtime_error(message) {}
 };
 
-// The items of a file as read: line 1 (8 items), line 2 (10), line 3 (5 words
-// and the optional sixth).
+// The items of a file as read: line 1 (8 items), line 2 (10), line 3 (5 words,
+// each one of its item's words or empty, then the optional items).
 struct CaseFileContent {
   std::string projectname, projectcode, projecttime;
   Single h, b, a, t, degree;
@@ -28,7 +28,7 @@ struct CaseFileContent {
   Single marlolength;
   double marlobay = 0;
   std::array<std::string, 5> words;  // steel, deflection, sag rods, code, sheeting
-  bool rodsRestrainLowerFlange = false;  // the sixth word was there
+  bool rodsRestrainLowerFlange = false;  // the optional item "拉条同时约束下翼缘" was there
 };
 
 // Save, step 1 and 2: the window's fields into the case variables (they keep
@@ -50,12 +50,15 @@ std::string encodeCaseFile(const FormState& form, const DesignCase& dc);
 // GB18030). Lines may end in CR LF or LF, the last one may lack it; blank
 // lines after the third are allowed, any other fourth line is refused.
 // Throws CaseFileError naming the line and item for a short or malformed
-// file, a wrong number of items, or a number item that is not a number
-// (empty included) or does not fit its field.
+// file, a wrong number of items, a number item that is not a number (empty
+// included) or does not fit its field, a load below zero, a selection word
+// of line 3 that is not exactly one of its item's words (empty is allowed:
+// not chosen), or an optional item that is unknown or given twice.
 CaseFileContent decodeCaseFile(const std::string& bytes);
 
-// Open, steps 5 to 10: the variables, the fields in their display form, the
-// selections, the code buttons, the sheeting box and μb.
+// Open: the variables, the fields in their display form, the selections,
+// the code buttons, the sheeting box and μb. An empty selection word leaves
+// its list (or the code buttons) without a selection.
 void applyCaseFile(const CaseFileContent& content, FormState& form, DesignCase& dc);
 
 }  // namespace veldrin

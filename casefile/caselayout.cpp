@@ -19,7 +19,7 @@ std::string shortLabel(const std::string& label) {
   return name;
 }
 
-const std::array<const char*, 6> kSelectionNames = {"钢材型号", "挠度限值", "拉条数量", "设计规范", "屋面板约束", "拉条约束下翼缘"};
+const std::array<const char*, 5> kSelectionNames = {"钢材型号", "挠度限值", "拉条数量", "设计规范", "屋面板约束"};
 
 }  // namespace
 
@@ -27,7 +27,13 @@ std::string itemName(int line, int item) {
   const auto index = static_cast<std::size_t>(item - 1);
   if (line == 1) return shortLabel(fieldLabel(kLine1Boxes.at(index)));
   if (line == 2) return shortLabel(fieldLabel(kLine2Boxes.at(index)));
-  return kSelectionNames.at(index);
+  return index < kSelectionNames.size() ? kSelectionNames.at(index) : "可选项";
+}
+
+std::string itemPlace(int line, int item) {
+  std::string place = "第" + std::to_string(line) + "行第" + std::to_string(item) + "项";
+  const bool named = line == 3 || static_cast<std::size_t>(item) <= kItemsPerLine.at(static_cast<std::size_t>(line - 1));
+  return named ? place + "(" + itemName(line, item) + ")" : place;
 }
 
 }  // namespace veldrin

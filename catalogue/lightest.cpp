@@ -21,7 +21,7 @@ class TrialPlatform : public Platform {
   void messageBox(const std::string& text, const std::string&, MessageIcon) override {
     if (message.empty()) message = text;
   }
-  std::string inputBox(const std::string& prompt, const std::string& title) override {
+  std::optional<std::string> inputBox(const std::string& prompt, const std::string& title) override {
     throw RunRefused(title, prompt + " —— " + kSearchNotUnderGbj18);
   }
   std::string message;
@@ -68,10 +68,12 @@ SectionTrial trySection(const FormState& caseForm, const CatalogueSection& secti
   return trial;
 }
 
+// A case with no code chosen is incomplete, like one with a list unselected.
 void requireSearchable(const FormState& form) {
-  if (!form.optcode1 && !form.optcode3) throw RunRefused(kSearchTitle, kSearchNotUnderGbj18);
+  if (form.optcode2) throw RunRefused(kSearchTitle, kSearchNotUnderGbj18);
   DesignCase lists;
   readLists(form, lists);
+  if (lists.errstr.empty() && !form.optcode1 && !form.optcode3) lists.errstr = kNoDesignCode;
   if (!lists.errstr.empty()) throw RunRefused("输入数据不完整", lists.errstr);
 }
 

@@ -9,6 +9,8 @@ namespace veldrin {
 inline constexpr const char* kNoSteelGrade = "请输入钢材型号!";
 inline constexpr const char* kNoDeflectionLimit = "请输入挠度限值!";
 inline constexpr const char* kNoSagRods = "请输入拉条数量!";
+// No code button on (a file whose code item is empty): the run cannot choose one.
+inline constexpr const char* kNoDesignCode = "请选择设计规范!";
 
 // μb, the out-of-plane effective-length factor, by the number of sag rods
 // (1.0, 0.5, 0.33); other counts have none and leave the field as it was.

@@ -39,6 +39,8 @@ FormState startupForm(const std::string& dateTime) {
   return form;
 }
 
+bool rodsRestrainLowerFlange(const FormState& form) { return form.check2 && form.optcode3 && form.combo3 > 0; }
+
 std::string proposedFileName(const std::string& projectName) {
   const bool marked = projectName.rfind(kProjectPlaceholder, 0) == 0;
   return marked ? projectName.substr(kProjectPlaceholder.size()) : projectName;

@@ -21,10 +21,17 @@ struct FormState {
   int check1 = 0;   // sheeting: 0 clear, 1 ticked, 2 greyed
   bool check2 = false;  // the sag rods also restrain the lower flange
 
+  bool operator==(const FormState&) const = default;
+
   // Text n (1-based, as the controls are named).
   std::string& field(int n) { return text.at(static_cast<std::size_t>(n - 1)); }
   const std::string& field(int n) const { return text.at(static_cast<std::size_t>(n - 1)); }
 };
+
+// Whether the box "拉条同时约束下翼缘" counts: ticked, under GB 51022-2015,
+// with sag rods in the span to do the restraining. Otherwise the run does
+// not use it and the file does not store it.
+bool rodsRestrainLowerFlange(const FormState& form);
 
 // The window as it opens: default texts, no list selected, CECS102:98, sheeting clear.
 FormState startupForm(const std::string& dateTime);

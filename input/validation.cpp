@@ -14,7 +14,6 @@ const char* const kHeightMessage = "输入有误(非数字或者输入值>400或
 const char* const kFlangeMessage = "输入有误(非数字或者输入值>150或者输入值<40)，请核对后输入!";
 const char* const kLipMessage = "输入有误(非数字或者输入值>100或<=0)，请核对后输入!";
 const char* const kPositiveMessage = "输入有误(非数字输入或者输入值<=0)，请核对后输入!";
-const char* const kNotNegativeMessage = "输入有误(非数字输入或者输入值<0)，请核对后输入!";
 const char* const kNumberMessage = "输入有误(非数字输入)，请核对后输入!";
 
 enum class Lower { None, Above, AtLeast };

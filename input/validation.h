@@ -7,6 +7,11 @@
 
 namespace veldrin {
 
+// The message of a box that takes no value below zero (the base wind
+// pressure, snow and dust loads); the ".in" reader and the run refuse a
+// negative load with it too.
+inline constexpr const char* kNotNegativeMessage = "输入有误(非数字输入或者输入值<0)，请核对后输入!";
+
 // The end of the Enter chain: the calculate button, not a box.
 inline constexpr int kCalculateButton = 0;
 

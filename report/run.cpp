@@ -6,6 +6,7 @@
 #include "calc/loadcombinations.h"
 #include "calc/sectionproperties.h"
 #include "input/digitalinput.h"
+#include "input/validation.h"
 #include "report/gb51022report.h"
 #include "report/governing.h"
 #include "basetypes/runstop.h"
@@ -21,7 +22,7 @@ void copyWindowControls(const FormState& form, DesignCase& dc) {
             : form.optcode2 ? DesignCode::Gbj18
             : form.optcode3 ? DesignCode::Gb51022
                             : DesignCode::None;
-  dc.rodsRestrainLowerFlange = form.check2;
+  dc.rodsRestrainLowerFlange = rodsRestrainLowerFlange(form);
   dc.deflectionLimit = form.combo2;
   dc.sheetingRestrains = form.check1;
 }
@@ -38,6 +39,12 @@ void requirePositive(double v, const char* what) {
   if (!(std::isfinite(v) && v > 0)) {
     throw RunRefused(kInputCheckTitle, std::string(what) + "必须是大于0的数值，请核对后输入!");
   }
+}
+
+// A load below zero would lift the purlin the codes load: typed or read,
+// it is refused as the box refuses it. Zero is "none".
+void requireNotNegative(double v, const char* what) {
+  if (v < 0) throw RunRefused(kInputCheckTitle, std::string(what) + kNotNegativeMessage);
 }
 
 // The third code works on the flat widths between the bends (h − 6t, b − 6t,
@@ -58,6 +65,12 @@ void guardInputs(const DesignCase& dc) {
   requirePositive(dc.t, "檩条板厚t");
   requirePositive(dc.marlolength, "檩条跨度");
   requirePositive(dc.marlobay, "檩条间距");
+  requireNotNegative(dc.kdeadload, "屋面恒载");
+  requireNotNegative(dc.kliveload, "屋面活载");
+  requireNotNegative(dc.ksnowload, "雪荷载");
+  requireNotNegative(dc.kdurtload, "积灰荷载");
+  requireNotNegative(dc.kshigongload, "施工荷载");
+  requireNotNegative(dc.kwindload, "基本风压值");
   if (dc.code == DesignCode::Gb51022) guardFlatWidths(dc);
 }
 
@@ -139,6 +152,7 @@ bool runSteps(const FormState& form, DesignCase& dc, Platform& ui, std::string& 
   dc.checks.clear();
   dc.effectflag = false;  // a flag left by the last run must not reshape this one's section
   digitalinput(form, dc);
+  if (dc.code == DesignCode::None && dc.errstr.empty()) dc.errstr = kNoDesignCode;
   if (!listsComplete(dc, ui)) return false;
   guardInputs(dc);
   step = "截面特性计算";
@@ -161,6 +175,8 @@ RunOutcome cmdshow_Click(const FormState& form, DesignCase& dc, Platform& ui, Re
     completed = runSteps(form, dc, ui, step);
   } catch (const RunRefused& refused) {
     ui.messageBox(refused.text(), refused.title(), MessageIcon::Exclamation);
+  } catch (const RunCancelled&) {
+    // the user's own Cancel: nothing to explain
   } catch (const NonFiniteValue&) {
     ui.messageBox("计算在“" + step + "”中得到无效数值(无穷大或非数)，计算已停止，请核对输入数据!", kInputCheckTitle,
                   MessageIcon::Exclamation);

@@ -24,7 +24,8 @@ struct RunOutcome {
 // only the records); a value that is not finite still stops it.
 enum class ReportMode { Written, Quiet };
 
-// On a stop the report and the quick-result text of dc stay as they were.
+// On a stop (a refusal with its message box, or the user's Cancel of a
+// question) the report and the quick-result text of dc stay as they were.
 RunOutcome cmdshow_Click(const FormState& form, DesignCase& dc, Platform& ui,
                          ReportMode mode = ReportMode::Written);
 

@@ -121,6 +121,7 @@ void FrmOut::showReport(const ReportBook& book) {
   // Placed whole: the box's own plain-text setter would give the new text
   // the format of a picture standing at the caret.
   placeReport(*box(1)->document(), bookContent(book, host_.sectionFigure()));
+  box(1)->document()->setModified(true);  // made, not yet saved
   box(1)->moveCursor(QTextCursor::Start);
   show();
   raise();
@@ -193,8 +194,38 @@ void FrmOut::chooseFromList(int position) {
   list_->hide();
 }
 
-// Exit and the frame's close both unload: the documents go without a prompt.
+std::vector<int> FrmOut::unsavedDocuments() const {
+  std::vector<int> unsaved;
+  for (int n = 1; n <= doccount_; ++n) {
+    if (box(n)->document()->isModified()) unsaved.push_back(n);
+  }
+  return unsaved;
+}
+
+bool FrmOut::mayLeave() {
+  if (unsavedDocuments().empty()) return true;
+  const Answer answer = WindowToolkit::current().ask(frmouttext::unsavedQuestion, frmouttext::questionTitle);
+  if (answer == Answer::Cancel) return false;
+  return answer == Answer::No || saveEachUnsaved();
+}
+
+// Each shown in turn, so the Save dialog is seen beside the document it writes.
+bool FrmOut::saveEachUnsaved() {
+  for (int n : unsavedDocuments()) {
+    displayBox(n);
+    setWindowTitle(titleOf(n));
+    runGuarded([this] { saveDocument(); });
+    if (box(n)->document()->isModified()) return false;
+  }
+  return true;
+}
+
+// Exit and the frame's close both unload, once nothing unsaved is in the way.
 void FrmOut::closeEvent(QCloseEvent* event) {
+  if (!mayLeave()) {
+    event->ignore();
+    return;
+  }
   event->accept();
   if (theWindow == this) theWindow = nullptr;
   host_.showMainWindow();

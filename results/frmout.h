@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "documents/richcontent.h"
 #include "report/reportbook.h"
@@ -43,6 +44,13 @@ class FrmOut : public QWidget {
   int doccount() const { return doccount_; }  // open documents are boxes 1..doccount
   int displayedBox() const;                   // 0 when no box is displayed
 
+  // The open documents not saved since they were made (a report, or typing
+  // into any document), in box order.
+  std::vector<int> unsavedDocuments() const;
+  // Before the documents go: with any unsaved, asks "结果文档尚未保存,是否保存?";
+  // 是 saves each through Save, 否 lets them go, 取消 stays. True when they may go.
+  bool mayLeave();
+
  protected:
   explicit FrmOut(ResultHost& host);
   ~FrmOut() override;
@@ -69,6 +77,7 @@ class FrmOut : public QWidget {
   void showList();
   void chooseFromList(int position);
 
+  bool saveEachUnsaved();  // false as soon as one is still unsaved (cancelled or failed)
   int openNextDocument();  // New's steps after the limit test; returns the new doccount
   void showLimitMessage();
   void displayBox(int n);  // shows box n and hides the others; 0 hides all

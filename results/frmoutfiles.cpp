@@ -46,9 +46,11 @@ void FrmOut::saveDocument() {
   const std::optional<FileChoice> target = chooseSaveTarget(this, dialog_);
   if (!target) return;
   const bool rich = target->filterIndex == richTextFilter;
-  const RichContent content = contentOf(*activeBox()->document());
+  QTextDocument* document = activeBox()->document();
+  const RichContent content = contentOf(*document);
   const QByteArray bytes = rich ? writeRtf(content, host_.projectName()) : plainTextFile(content);
   if (!writeDocumentFile(target->path, bytes)) return;
+  document->setModified(false);
   setWindowTitle(QString::fromUtf8(frmouttext::titlePrefix) + target->path);
 }
 
@@ -88,6 +90,7 @@ void FrmOut::openDocument() {
   if (!content) return;
   QTextEdit* opened = box(openNextDocument());
   placeReport(*opened->document(), *content);
+  opened->document()->setModified(false);  // as it stands on disk
   opened->moveCursor(QTextCursor::Start);
   setWindowTitle(QString::fromUtf8(frmouttext::titlePrefix) + choice->path);
 }

@@ -13,6 +13,9 @@ inline constexpr char limitMessage[] = "打开文档数目超过4个,请关闭�
 inline constexpr char saveFilter[] = "RTF格式文档|*.rtf|文本文档|*.txt";
 inline constexpr char openFilter[] = "rtf格式文档|*.rtf|TXT文档|*.txt";
 inline constexpr char pdfFilter[] = "PDF文档|*.pdf";
+// Asked before the window goes with a document not saved since it was made.
+inline constexpr char unsavedQuestion[] = "结果文档尚未保存,是否保存?";
+inline constexpr char questionTitle[] = "Veldrin";
 
 // Captions of the seven command buttons, in their order along the strip.
 inline constexpr char captionNew[] = "新建(&N)";

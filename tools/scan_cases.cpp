@@ -30,7 +30,7 @@ class ScanPlatform : public Platform {
   std::string webRatio;
   std::string lastMessage;
   void messageBox(const std::string& text, const std::string&, MessageIcon) override { lastMessage = text; }
-  std::string inputBox(const std::string&, const std::string&) override { return webRatio; }
+  std::optional<std::string> inputBox(const std::string&, const std::string&) override { return webRatio; }
 };
 
 class Draw {

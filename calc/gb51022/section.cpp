@@ -2,10 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 #include <vector>
 
-#include "calc/sectionproperties.h"
+#include "calc/section/properties.h"
 
 namespace veldrin::gb51022 {
 
@@ -78,62 +77,45 @@ EdgeParts partsOf(const Element& e, double flat, bool maxAtFirst) {
   return maxAtFirst ? EdgeParts{e.width.be1, towardOther} : EdgeParts{towardOther, e.width.be1};
 }
 
-// The uncounted strip of a reduced lip, on the section model's axes (x from
-// the web's centre line, y from mid-depth).
-struct Strip {
-  double area, x, y, length;
-};
-
-std::vector<Strip> lipStrips(const GrossSection& g, const EffectiveSection& s) {
-  std::vector<Strip> strips;
-  const double flat = g.lipFlat(), bendEnd = g.h / 2 - 3 * g.t;
-  for (const auto& [lip, side] : {std::pair{&s.upperLip, 1.0}, std::pair{&s.lowerLip, -1.0}}) {
-    if (lip->fullyEffective()) continue;
-    const EdgeParts p = partsOf(*lip, flat, lip->maxAtSupport);  // first: at the corner
-    const double length = flat - p.first - p.second;
-    strips.push_back({length * g.t, g.b - g.t, side * (bendEnd - p.first - length / 2), length});
-  }
-  return strips;
+section::Outline outlineOf(const GrossSection& g) {
+  return section::outlineOf(section::Family::C, {g.h, g.b, g.a, g.t});
 }
 
-// Properties without the lips' strips: the centroid moves, and each strip
-// leaves with its own second moments about the new centroid.
-struct Remaining {
-  double area, x, y, ix, iy;
-};
-
-Remaining withoutStrips(Remaining r, const std::vector<Strip>& strips, double t) {
-  for (const Strip& st : strips) {
-    const double area = r.area - st.area;
-    const double x = (r.area * r.x - st.area * st.x) / area, y = (r.area * r.y - st.area * st.y) / area;
-    r.ix += r.area * (r.y - y) * (r.y - y) - st.area * (st.y - y) * (st.y - y) - t * std::pow(st.length, 3) / 12;
-    r.iy += r.area * (r.x - x) * (r.x - x) - st.area * (st.x - x) * (st.x - x) - st.length * std::pow(t, 3) / 12;
-    r = {area, x, y, r.ix, r.iy};
-  }
-  return r;
+void addStrip(std::vector<section::Strip>& strips, section::FlatName flat, const Element& e, double width) {
+  if (e.fullyEffective()) return;
+  const EdgeParts p = partsOf(e, width, e.maxAtSupport);
+  strips.push_back({flat, p.first, p.second});
 }
 
-// The reduced section through the program's own section model: each width
-// counts from the outer face, so the bend's 3t is added to each flat part.
+// The reduced section: each element that is not fully effective loses the
+// strip between its counted parts (web from the upper flange, flanges from
+// the web, lips from their flange).
 void reducedProperties(const GrossSection& g, EffectiveSection& s) {
-  const double t3 = 3 * g.t;
-  const EdgeParts web = partsOf(s.web, g.webFlat(), s.web.maxAtSupport);
-  const EdgeParts up = partsOf(s.upper, g.flangeFlat(), s.upper.maxAtSupport);
-  const EdgeParts low = partsOf(s.lower, g.flangeFlat(), s.lower.maxAtSupport);
-  DesignCase scratch;
-  jiemiantx_code1(scratch, g.h, g.b, g.a, g.t, t3 + web.first, t3 + web.second, t3 + up.first, t3 + up.second,
-                  t3 + low.first, t3 + low.second);
-  const Remaining r = withoutStrips({scratch.area, scratch.centerx, scratch.centery, scratch.ix1, scratch.iy1},
-                                    lipStrips(g, s), g.t);
-  const double xc = r.x + g.t / 2;
-  s.area = r.area;
-  s.fibres = {r.ix, r.iy, g.h / 2 - r.y, g.h / 2 + r.y, xc, g.b - xc};
+  using section::FlatName;
+  std::vector<section::Strip> strips;
+  addStrip(strips, FlatName::Web, s.web, g.webFlat());
+  addStrip(strips, FlatName::UpperFlange, s.upper, g.flangeFlat());
+  addStrip(strips, FlatName::LowerFlange, s.lower, g.flangeFlat());
+  addStrip(strips, FlatName::UpperLip, s.upperLip, g.lipFlat());
+  addStrip(strips, FlatName::LowerLip, s.lowerLip, g.lipFlat());
+  const section::PlaneMoments m = section::effectiveProperties(outlineOf(g), strips);
+  const double xc = m.centroid.x + g.t / 2;
+  s.area = m.area;
+  s.fibres = {m.ix, m.iy, g.h / 2 - m.centroid.y, g.h / 2 + m.centroid.y, xc, g.b - xc};
 }
 
 }  // namespace
 
 GrossSection grossSectionOf(const DesignCase& dc) {
-  return {dc.h, dc.b, dc.a, dc.t, dc.area, dc.ix, dc.iy, dc.it, dc.iw, dc.centerx + dc.t / 2};
+  GrossSection g{dc.h, dc.b, dc.a, dc.t};
+  const section::GrossProperties p = section::grossProperties(outlineOf(g));
+  g.area = p.plane.area;
+  g.ix = p.principal.ix;
+  g.iy = p.principal.iy;
+  g.it = p.it;
+  g.iw = p.iw;
+  g.xc = p.plane.centroid.x + g.t / 2;
+  return g;
 }
 
 Fibres grossFibres(const GrossSection& g) { return {g.ix, g.iy, g.h / 2, g.h / 2, g.xc, g.b - g.xc}; }

@@ -16,7 +16,7 @@ struct GrossSection {
   double lipFlat() const { return a - 3 * t; }
 };
 
-// From the section properties the run has just computed for the gross section.
+// The gross section of dc's h, b, a, t by the purlin's section model.
 GrossSection grossSectionOf(const DesignCase& dc);
 
 // Which way My bends the section: its sense is not known, so both are checked.

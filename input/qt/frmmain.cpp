@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
 #include <QGroupBox>
@@ -14,7 +15,6 @@
 #include "input/qt/fieldbox.h"
 #include "report/reportbook.h"
 #include "report/run.h"
-#include "report/summary.h"
 #include "toolkit/qt/guardedcommand.h"
 
 namespace veldrin {
@@ -34,9 +34,8 @@ Qt::CheckState checkStateOf(int value) {
   return value == 2 ? Qt::PartiallyChecked : Qt::Unchecked;
 }
 
-// Calm tints that leave the black text easy to read.
-const QColor kFailingTint(0xF2, 0xD4, 0xD0);
-const QColor kPassingTint(0xD5, 0xEB, 0xD3);
+const char* const kSaveCaseQuestion = "是否保存对设计数据的修改?";
+const char* const kQuestionTitle = "Veldrin";
 
 }  // namespace
 
@@ -49,6 +48,9 @@ FrmMain::FrmMain(QWidget* parent) : QWidget(parent), programEnd_([] { QCoreAppli
   field(1)->setFocus();
   field(1)->selectAsFocused();  // the focus arrives with the window, not from another control
   formLoad();
+  rodBoxFollows();
+  savedForm_ = formState();  // nothing to save before the first change
+  watchInputs();
 }
 
 // The result window and the figure dialog refer back to this window: they
@@ -65,16 +67,17 @@ void FrmMain::connectCommands() {
   connect(cmdopen_, &QPushButton::clicked, this, guarded([this] { cmdopenClick(); }));
   connect(cmdhelp_, &QPushButton::clicked, this, [this] { cmdhelpClick(); });
   connect(cmdexit_, &QPushButton::clicked, this, [this] { endProgram(); });
+  connect(cmdquickshow_, &QPushButton::clicked, this, guarded([this] { cmdquickshowClick(); }));
   connect(cmdtu_, &QPushButton::clicked, this, guarded([this] { cmdtuClick(); }));
   connect(picture1_, &SectionLegend::clicked, this, guarded([this] { picture1Click(); }));
-  connect(optcode3_, &QRadioButton::toggled, check2_, &QCheckBox::setEnabled);
+  connect(optcode3_, &QRadioButton::toggled, this, [this] { rodBoxFollows(); });
+  connect(combos_[2], &QComboBox::currentIndexChanged, this, [this] { rodBoxFollows(); });
   connect(cmdselect_, &QPushButton::clicked, this, guarded([this] { cmdselectClick(); }));
   for (QRadioButton* code : {optcode1_, optcode2_, optcode3_}) {
     connect(code, &QRadioButton::toggled, this, [this] { codeChanged(); });
     connect(code, &QRadioButton::toggled, this, guarded([this] { relistSection(); }));
   }
   codeChanged();
-  // cmdquickshow has no action.
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, [this] { endProgram(); });
 }
@@ -103,33 +106,35 @@ void FrmMain::showFormState(const FormState& form) {
   combos_[0]->setCurrentIndex(form.combo1);
   combos_[1]->setCurrentIndex(form.combo2);
   combos_[2]->setCurrentIndex(form.combo3);
-  if (form.optcode1) optcode1_->setChecked(true);
-  if (form.optcode2) optcode2_->setChecked(true);
-  if (form.optcode3) optcode3_->setChecked(true);
+  showCode(form);
   check2_->setChecked(form.check2);
   check1_->setCheckState(checkStateOf(form.check1));
+  rodBoxFollows();
 }
 
-// The one core run; the window shows its progress text and hands the
-// finished report over.
+// Exclusive buttons cannot all be off; a file that chose no code needs them so.
+void FrmMain::showCode(const FormState& form) {
+  const std::array<std::pair<QRadioButton*, bool>, 3> codes = {
+      {{optcode1_, form.optcode1}, {optcode2_, form.optcode2}, {optcode3_, form.optcode3}}};
+  for (const auto& [button, on] : codes) button->setAutoExclusive(false);
+  for (const auto& [button, on] : codes) button->setChecked(on);
+  for (const auto& [button, on] : codes) button->setAutoExclusive(true);
+}
+
+// With no sag rods nothing restrains the lower flange: the box is cleared
+// and stays disabled until the list names rods (and the code is the third).
+void FrmMain::rodBoxFollows() {
+  const bool rods = combos_[2]->currentIndex() != 0;
+  if (!rods) check2_->setChecked(false);
+  check2_->setEnabled(optcode3_->isChecked() && rods);
+}
+
+// The run's report goes to the result window; the panel has its verdict.
 void FrmMain::cmdshowClick() {
-  const RunOutcome outcome = cmdshow_Click(formState(), dc_, WindowToolkit::current());
-  labout_->setText(toQ(dc_.labout));
-  if (!outcome.completed) return;  // a stopped run leaves the panel as the last run left it
-  showVerdict(outcome.checks);
+  const std::optional<RunOutcome> outcome = calculate();
+  if (!outcome) return;
   const QString date = runDate_.isEmpty() ? QDate::currentDate().toString("yyyy-MM-dd") : runDate_;
-  FrmOut::load(*this)->showReport(reportBook(outcome, dc_, date.toStdString()));
-}
-
-// The words say the verdict; the tint only repeats it.
-void FrmMain::showVerdict(const CheckResults& checks) {
-  QStringList lines;
-  for (const std::string& line : quickResultLines(checks)) lines << toQ(line);
-  labverdict_->setText(lines.join('\n'));
-  QPalette tinted = quickResult_->palette();
-  tinted.setColor(QPalette::Window, failingChecks(checks) == 0 ? kPassingTint : kFailingTint);
-  quickResult_->setPalette(tinted);
-  quickResult_->setAutoFillBackground(true);
+  FrmOut::load(*this)->showReport(reportBook(*outcome, dc_, date.toStdString()));
 }
 
 void FrmMain::cmdhelpClick() {
@@ -147,8 +152,36 @@ void FrmMain::picture1Click() {
   dialog->setSectionTexts(sectionTexts());
 }
 
-// Every window goes, without a prompt and without saving anything.
 void FrmMain::endProgram() {
+  if (mayLeave()) closeEveryWindow();
+}
+
+// The frame's close button ends the program as 关闭 does.
+void FrmMain::closeEvent(QCloseEvent* event) {
+  if (!mayLeave()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  closeEveryWindow();
+}
+
+// 是 saves through 保存(S); a save that did not happen (a missing list, the
+// dialog cancelled, a failed write) keeps the program open.
+bool FrmMain::mayLeave() {
+  if (caseChanged()) {
+    const Answer answer = WindowToolkit::current().ask(kSaveCaseQuestion, kQuestionTitle);
+    if (answer == Answer::Cancel) return false;
+    if (answer == Answer::Yes) {
+      runGuarded([this] { cmdsaveClick(); });
+      if (caseChanged()) return false;
+    }
+  }
+  FrmOut* results = FrmOut::loadedInstance();
+  return results == nullptr || results->mayLeave();
+}
+
+void FrmMain::closeEveryWindow() {
   for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
   programEnd_();
 }

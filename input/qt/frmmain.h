@@ -12,6 +12,7 @@
 #include "figures/qt/frmpicshow.h"
 #include "input/designcase.h"
 #include "input/formstate.h"
+#include "report/run.h"
 #include "results/frmout.h"
 #include "toolkit/qt/windowtoolkit.h"
 
@@ -39,8 +40,12 @@ class FrmMain : public QWidget, public ResultHost, public SectionTextSource {
   void showFormState(const FormState& form);
   const DesignCase& designCase() const { return dc_; }
 
-  // What cmdexit and Esc do after closing every window; the desktop program
-  // leaves its event loop.
+  // The case differs from what was last opened or saved (or from the
+  // start-up window when neither has happened).
+  bool caseChanged() const { return formState() != savedForm_; }
+
+  // What cmdexit, Esc and the close button do once nothing unsaved is in the
+  // way and every window is closed; the desktop program leaves its event loop.
   void setProgramEnd(std::function<void()> end) { programEnd_ = std::move(end); }
 
   // ResultHost and SectionTextSource.
@@ -53,6 +58,9 @@ class FrmMain : public QWidget, public ResultHost, public SectionTextSource {
   // The date the calculation book gives as the date of the run; today's
   // unless set (tests fix it).
   void setRunDate(QString date) { runDate_ = std::move(date); }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   // Building the window.
@@ -74,11 +82,21 @@ class FrmMain : public QWidget, public ResultHost, public SectionTextSource {
   // Handlers.
   void formLoad();
   void cmdshowClick();
-  void showVerdict(const CheckResults& checks);
   void cmdhelpClick();
   void cmdtuClick();
   void picture1Click();
-  void endProgram();
+  void endProgram();  // 关闭 and Esc: asks first, then closes every window
+  bool mayLeave();    // asks about the changed case and unsaved result documents
+  void closeEveryWindow();
+  void rodBoxFollows();  // Check2 counts only under the third code, with sag rods
+
+  // The quick-result panel (frmmain_panel.cpp).
+  void watchInputs();
+  void showInputChanged();  // neutral, "输入已修改,请重新计算"
+  void showNeutral(const char* verdict);
+  std::optional<RunOutcome> calculate();
+  void cmdquickshowClick();
+  void showVerdict(const CheckResults& checks);
   void fieldEnter(FieldBox* box);
   void sectionTextChanged();
   void relistSection();
@@ -95,11 +113,13 @@ class FrmMain : public QWidget, public ResultHost, public SectionTextSource {
   std::optional<std::string> readCaseFile(const QString& path);
   bool applyOpenedFile(const std::string& bytes);
   void showCaseFileName(const QString& path);  // in the title
+  void showCode(const FormState& form);        // no button on when the file chose none
 
   FieldBox* field(int n) const { return fields_.at(static_cast<std::size_t>(n - 1)); }
 
   DesignCase dc_;
   FileDialogRequest commonDialog1_;  // one dialog for Open and Save: its settings carry over
+  FormState savedForm_;              // the window as last opened or saved
   std::function<void()> programEnd_;
   QString runDate_;  // empty: today
 

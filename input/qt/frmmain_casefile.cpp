@@ -56,7 +56,9 @@ void FrmMain::cmdsaveClick() {
   const std::optional<FileChoice> target = chooseSaveTarget(this, commonDialog1_);
   if (!target) return;
   commonDialog1_.fileName = target->path;
-  if (writeCaseFile(target->path, bytes)) showCaseFileName(target->path);
+  if (!writeCaseFile(target->path, bytes)) return;
+  savedForm_ = form;
+  showCaseFileName(target->path);
 }
 
 // The whole file or nothing: it is written beside the target and renamed
@@ -107,6 +109,8 @@ bool FrmMain::applyOpenedFile(const std::string& bytes) {
   FormState form = formState();
   applyCaseFile(content, form, dc_);
   showFormState(form);
+  savedForm_ = formState();
+  showInputChanged();  // even when the file holds what the window held
   return true;
 }
 

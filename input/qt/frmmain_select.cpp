@@ -9,6 +9,7 @@
 #include "catalogue/lightest.h"
 #include "catalogue/qt/frmselect.h"
 #include "input/qt/fieldbox.h"
+#include "input/digitalinput.h"
 #include "input/qt/frmmain.h"
 
 namespace veldrin {
@@ -19,11 +20,13 @@ const char* const kSelectTip = "对本工况逐个计算截面库中的截面(�
 
 }  // namespace
 
-// Offered under CECS102:98 only; the button says why when it is not.
+// Offered under CECS102:98 and GB 51022-2015; the button says why when it is
+// not (GBJ18-87, or no code chosen by an opened file).
 void FrmMain::codeChanged() {
   const bool offered = optcode1_->isChecked() || optcode3_->isChecked();
   cmdselect_->setEnabled(offered);
-  cmdselect_->setToolTip(QString::fromUtf8(offered ? kSelectTip : kSearchNotUnderGbj18));
+  const char* why = optcode2_->isChecked() ? kSearchNotUnderGbj18 : kNoDesignCode;
+  cmdselect_->setToolTip(QString::fromUtf8(offered ? kSelectTip : why));
 }
 
 // Runs guarded: a case that cannot be searched (a list unselected) shows
@@ -48,6 +51,7 @@ void FrmMain::adoptSection(const CatalogueSection& section) {
   const double dims[] = {section.h, section.b, section.a, section.t};
   for (int i = 0; i < 4; ++i) field(4 + i)->setText(QString::fromStdString(numText(dims[i])));
   cmdtu_->click();
+  showInputChanged();  // even when the section was the one already typed
 }
 
 }  // namespace veldrin

@@ -4,9 +4,11 @@
 
 #include <fstream>
 #include <iterator>
+#include <tuple>
 
 #include "basetypes/runstop.h"
 #include "casefile/textcodec.h"
+#include "input/validation.h"
 
 namespace veldrin {
 namespace {
@@ -235,37 +237,25 @@ TEST(CaseFileRoundTrip, AwkwardNumbersComeBackExactly) {
 // The example with its line 3 replaced.
 std::string exampleWithWords(const std::string& line3) { return kExampleLine1 + "\r\n" + kExampleLine2 + "\r\n" + line3; }
 
-TEST(CaseFileOpen, SteelGradeAnythingButA3IsQ345) {
-  for (const std::string steel : {"16Mn", "Q345", "a3", ""}) {
-    FormState form = startupForm("x");
-    DesignCase dc;
-    applyCaseFile(decodeCaseFile(exampleWithWords("\"" + steel + "\",\"1/150\",\"0\",,")), form, dc);
-    EXPECT_EQ(form.combo1, 1) << steel;
-  }
-}
-
-TEST(CaseFileOpen, UnknownWordsLeaveTheirSelection) {
-  FormState form = startupForm("x");
-  form.combo2 = 1;
-  form.combo3 = 2;
-  form.optcode1 = false;
-  form.optcode2 = true;
+// An empty item chooses nothing, whatever the window held before.
+TEST(CaseFileOpen, AnEmptySelectionItemChoosesNothing) {
+  FormState form = exampleForm();
   form.check1 = 1;
   DesignCase dc;
-  dc.mub = 0.33;
-  applyCaseFile(decodeCaseFile(exampleWithWords("A3,1/200,3,,\"屋面板能\"")), form, dc);
-  EXPECT_EQ(form.combo1, 0);
-  EXPECT_EQ(form.combo2, 1);
-  EXPECT_EQ(form.combo3, 2);
-  EXPECT_DOUBLE_EQ(dc.mub, 0.33);
-  EXPECT_FALSE(form.optcode1) << "an empty code item leaves the code";
-  EXPECT_TRUE(form.optcode2);
-  EXPECT_EQ(form.check1, 0) << "only the exact sheeting text ticks the box";
+  applyCaseFile(decodeCaseFile(exampleWithWords(",,,,")), form, dc);
+  EXPECT_EQ(std::tie(form.combo1, form.combo2, form.combo3, form.check1), std::make_tuple(-1, -1, -1, 0));
+  EXPECT_FALSE(form.optcode1 || form.optcode2 || form.optcode3);
+}
 
-  applyCaseFile(decodeCaseFile(exampleWithWords("A3,1/150,0,\"" + kCodeGbj18 + " \"," + kRestrains)), form, dc);
-  EXPECT_TRUE(form.optcode2) << "a code text with a trailing blank is not the code";
-  EXPECT_EQ(form.check1, 1);
-  EXPECT_DOUBLE_EQ(dc.mub, 1.0);
+// A load below zero is refused by its item; zero is "none" and stays accepted.
+TEST(CaseFileRead, ALoadBelowZeroIsRefusedByItsItem) {
+  const auto withLine2 = [](const std::string& l2) { return kExampleLine1 + "\r\n" + l2 + ",1,-1.4,7.2,1.5\r\n" + kExampleLine3; };
+  EXPECT_EQ(refusalOf(withLine2("0,0,0,0,0,0")), "");
+  const char* names[] = {"屋面恒载", "屋面活载", "雪荷载", "积灰荷载", "施工荷载", "基本风压值"};
+  for (int item = 1; item <= 6; ++item) {
+    const std::string l2 = std::string("1,1,1,1,1,1").insert(static_cast<std::size_t>(2 * item - 2), "-");
+    EXPECT_EQ(refusalOf(withLine2(l2)), "第2行第" + std::to_string(item) + "项(" + names[item - 1] + ")" + kNotNegativeMessage);
+  }
 }
 
 const std::string kCodeGb51022 = "门式刚架轻型房屋钢结构技术规范GB51022-2015";
@@ -274,12 +264,13 @@ const std::string kLowerRods = "拉条同时约束下翼缘";
 TEST(CaseFileThirdCode, CodeWordAndTheLowerFlangeWordRoundTrip) {
   for (const bool lowerRods : {false, true}) {
     FormState saved = exampleForm();
+    saved.combo3 = 1;
     saved.optcode1 = false;
     saved.optcode3 = true;
     saved.check2 = lowerRods;
     const std::vector<std::string> lines = linesOf(*gb18030ToUtf8(save(saved)).text);
     ASSERT_EQ(lines.size(), 3u);
-    const std::string five = "\"A3\",\"1/150\",\"0\",\"" + kCodeGb51022 + "\",\"" + kFree + "\"";
+    const std::string five = "\"A3\",\"1/150\",\"1\",\"" + kCodeGb51022 + "\",\"" + kFree + "\"";
     EXPECT_EQ(lines[2], lowerRods ? five + ",\"" + kLowerRods + "\"" : five);
 
     FormState opened = startupForm("x");
@@ -303,16 +294,39 @@ TEST(CaseFileThirdCode, AnOldCodeClearsTheThirdButton) {
   EXPECT_FALSE(form.optcode3);
 }
 
-TEST(CaseFileThirdCode, OnlyTheOneSixthWordIsRead) {
+// The tick counts only under its code with sag rods: otherwise it is not
+// written, and a stored file with no rods opens with the word ignored.
+TEST(CaseFileThirdCode, TheLowerFlangeWordNeedsItsCodeAndSagRods) {
+  FormState noRods = exampleForm(), oldCode = exampleForm();
+  noRods.optcode1 = false;
+  noRods.optcode3 = noRods.check2 = oldCode.check2 = true;
+  oldCode.combo3 = 1;
+  for (const FormState& form : {noRods, oldCode}) EXPECT_EQ(linesOf(save(form)).at(2).find(kLowerRods), std::string::npos);
+  FormState opened = exampleForm();
+  DesignCase dc;
+  applyCaseFile(decodeCaseFile(exampleWithWords("A3,1/150,0,\"" + kCodeGb51022 + "\",," + kLowerRods)), opened, dc);
+  EXPECT_TRUE(opened.optcode3 && opened.combo3 == 0 && !opened.check2);
+}
+
+// Each item of line 3 holds one of its own words exactly (or nothing);
+// optional items are known by name and given once.
+TEST(CaseFileRead, LineThreeRefusesEveryWordNotOneOfItsItems) {
   const std::string five = R"("A3","1/150","0",")" + kCodeGb51022 + "\",\"" + kFree + "\"";
   EXPECT_TRUE(decodeCaseFile(exampleWithWords(five + ",\"" + kLowerRods + "\"")).rodsRestrainLowerFlange);
   const std::vector<std::pair<std::string, std::string>> cases = {
-      {five + ",\"拉条约束上翼缘\"", "第3行第6项(拉条约束下翼缘)只能是“拉条同时约束下翼缘”或省略"},
-      {five + ",", "第3行第6项(拉条约束下翼缘)"},
-      {five + ",\"" + kLowerRods + "\",\"x\"", "第3行多于6项"},
+      {"Q235,1/150,0,,", "第3行第1项(钢材型号)只能是“A3”或“16Mn”(或空项表示未选择)，文件中为“Q235”"},
+      {"A3,1/200,0,,", "第3行第2项(挠度限值)只能是“1/150”、“1/240”或“1/360”"},
+      {"A3,1/150,3,,", "第3行第3项(拉条数量)"},
+      {"A3,1/150,0,\"" + kCodeGbj18 + " \",", "第3行第4项(设计规范)"},
+      {reproducer("code_word_typo.in"), "第3行第4项(设计规范)只能是“" + kCodeCecs102 + "”"},
+      {"A3,1/150,0,,屋面板能", "第3行第5项(屋面板约束)"},
+      {five + ",\"拉条约束上翼缘\"", "第3行第6项(可选项)只能是“拉条同时约束下翼缘”或省略，文件中为“拉条约束上翼缘”"},
+      {five + ",", "第3行第6项(可选项)"},
+      {five + "," + kLowerRods + "=1", "第3行第6项(可选项)“拉条同时约束下翼缘”不带“=值”"},
+      {five + "," + kLowerRods + "," + kLowerRods, "第3行第7项(可选项)“拉条同时约束下翼缘”重复出现"},
   };
   for (const auto& [line3, wanted] : cases) {
-    const std::string message = refusalOf(exampleWithWords(line3));
+    const std::string message = refusalOf(line3.find('\n') == std::string::npos ? exampleWithWords(line3) : line3);
     EXPECT_NE(message.find(wanted), std::string::npos) << "wanted \"" << wanted << "\", got \"" << message << "\"";
   }
 }
@@ -346,7 +360,7 @@ TEST(CaseFileRead, CrOnlyLineEndsAreLineEnds) {
 TEST(CaseFileRead, LooseLayoutsAreRead) {
   const std::string loose = " \"a,b\" , c ,\t\"\",250, 75 ,20,2.5,.06\n"
                             ".12,.3,0,0,1,.75,1,-1.4,7.2,1.5\n"
-                            "\"A3\" , 1/240 ,\"1\",,\"x\"\r\n\r\n  \n";
+                            "\"A3\" , 1/240 ,\"1\",,\"\"\r\n\r\n  \n";
   const CaseFileContent c = decodeCaseFile(loose);
   EXPECT_EQ(c.projectname, "a,b");
   EXPECT_EQ(c.projectcode, "c");

@@ -37,6 +37,7 @@ TEST(Lightest, NotOfferedUnderGbj18NorWithAListUnselected) {
       {"GBJ18-87", [](FormState& f) { f.optcode1 = false, f.optcode2 = true; }, kSearchTitle, kSearchNotUnderGbj18},
       {"no steel grade", [](FormState& f) { f.combo1 = -1; }, "输入数据不完整", "请输入钢材型号!"},
       {"no sag rods", [](FormState& f) { f.combo3 = -1; }, "输入数据不完整", "请输入拉条数量!"},
+      {"no code (a file's empty item)", [](FormState& f) { f.optcode1 = false; }, "输入数据不完整", "请选择设计规范!"},
   };
   for (const Case& c : cases) {
     FormState form = defaultCase();

@@ -112,8 +112,8 @@ TEST_F(ReportCommand, UsageErrorsExitTwo) {
 }
 
 TEST_F(ReportCommand, AnIncompleteSelectionStopsTheRun) {
-  // An unknown deflection word leaves the list unselected, as Open does.
-  const fs::path p = variant("\"A3\",\"1/999\",\"0\",\"门式钢架轻型房屋钢结构技术规程CECS102:98\",\"屋面板不能阻止檩条的侧向失稳\"");
+  // An empty deflection item leaves the list unselected, as Open does.
+  const fs::path p = variant("\"A3\",,\"0\",\"门式钢架轻型房屋钢结构技术规程CECS102:98\",\"屋面板不能阻止檩条的侧向失稳\"");
   const Result r = run(p.string());
   EXPECT_EQ(r.exitCode, 2);
   EXPECT_TRUE(r.out.empty());
@@ -130,6 +130,12 @@ TEST_F(ReportCommand, TheWebRatioDialogIsAnsweredFromTheCommandLine) {
   EXPECT_EQ(answered.exitCode, 0) << answered.err;
   EXPECT_NE(answered.out.find("18.计算规范:冷弯薄壁型钢结构技术规范GBJ18-87"), std::string::npos);
   EXPECT_NE(answered.out.find("腹板有效宽厚比为:htf3=50"), std::string::npos);
+  for (const char* refused : {"\"\"", "abc", "0", "-5", "50mm"}) {
+    const Result r = run(p.string() + " --web-ratio " + refused);
+    EXPECT_EQ(r.exitCode, 2) << refused;
+    EXPECT_NE(r.err.find("腹板有效宽厚比输入有误(非数字输入或者输入值<=0)，请输入大于0的数值!"), std::string::npos) << r.err;
+  }
+  EXPECT_EQ(run(example() + " --web-ratio abc").exitCode, 0) << "an answer is judged only when it is used";
 }
 
 TEST_F(ReportCommand, LightestIsNotOfferedUnderGbj18) {
@@ -313,6 +319,8 @@ TEST_F(ReportCommand, ReproducerFilesGetMessagesNamingTheirDefect) {
       {"blank_first_line.in", 2, "第1行是空行"},
       {"dblmax_deadload.in", 2, "第2行第1项(屋面恒载)超出可计算的数值范围"},
       {"cr_only_line_ends.in", 0, ""},
+      {"code_word_typo.in", 2, "第3行第4项(设计规范)只能是"},
+      {"negative_live_cecs.in", 2, "第2行第2项(屋面活载)输入有误(非数字输入或者输入值<0)，请核对后输入!"},
   };
   for (const auto& c : cases) {
     const Result r = run(reproducer(c.file));

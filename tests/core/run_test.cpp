@@ -35,6 +35,9 @@ TEST(Run, MissingSelectionStopsWithItsMessageAndChangesNothing) {
   form.combo1 = 0;
   EXPECT_TRUE(cmdshow_Click(form, dc, ui).completed);
   EXPECT_EQ(ui.messages.size(), 1u);
+  form.optcode1 = false;  // no code chosen, as a file's empty code item leaves it
+  EXPECT_FALSE(cmdshow_Click(form, dc, ui).completed);
+  EXPECT_EQ(ui.messages.back().text, "请选择设计规范!");
 }
 
 TEST(Run, HeaderAndKnownConditionsOfTheDefaultCase) {
@@ -112,7 +115,8 @@ TEST(Run, AbsurdDimensionsAreRefusedBeforeAnyReportLine) {
     const char* named;
   };
   for (const Case& c : {Case{7, "0", "檩条板厚t"}, Case{4, "-250", "截面高h"}, Case{5, "abc", "翼缘宽b"},
-                        Case{6, "0", "自由翼缘a"}, Case{11, "0", "檩条跨度"}, Case{12, "-1.5", "檩条间距"}}) {
+                        Case{6, "0", "自由翼缘a"}, Case{11, "0", "檩条跨度"}, Case{12, "-1.5", "檩条间距"},
+                        Case{15, "-0.3", "屋面活载输入有误(非数字输入或者输入值<0)"}, Case{8, "-1e-9", "基本风压值"}}) {
     FormState form = defaultCase();
     form.field(c.box) = c.text;
     DesignCase dc;

@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "casefile/casefile.h"
 #include "gui/frmmain_fixture.h"
@@ -203,7 +204,11 @@ TEST_F(CaseFileCommands, TheThirdCodeAndItsBoxComeBack) {
 }
 
 TEST_F(CaseFileCommands, OpeningTheExampleFillsTheWindow) {
+  selectLists(0, 0, 0);
+  button("cmdquickshow")->click();
   open(QString(VELDRIN_SOURCE_DIR) + "/examples/default.in");
+  EXPECT_EQ(verdict(), "输入已修改,请重新计算");
+  EXPECT_FALSE(window->caseChanged());
   EXPECT_TRUE(toolkit.messages.empty());
   EXPECT_EQ(box("Text3")->text(), "02-07-30 20:08:07");
   EXPECT_EQ(box("Text15")->text(), "0.3");
@@ -212,6 +217,44 @@ TEST_F(CaseFileCommands, OpeningTheExampleFillsTheWindow) {
   EXPECT_EQ(list("Combo2")->currentIndex(), 0);
   EXPECT_EQ(list("Combo3")->currentIndex(), 0);
   EXPECT_TRUE(control<QRadioButton>("Optcode1")->isChecked());
+}
+
+// 关闭, Esc and the close button ask first about the changed case, then about a
+// report not saved since it was made; the result window's 退出 and close button
+// ask about the report. 是 saves through 保存, 取消 (or a cancelled save) stays.
+TEST_F(CaseFileCommands, LeavingAsksAboutWhatWouldBeLostAndStaysOnCancel) {
+  const std::function<void()> leaveBy[] = {
+      [this] { button("cmdexit")->click(); }, [this] { QTest::keyClick(box("Text2"), Qt::Key_Escape); },
+      [this] { window->close(); }, [] { FrmOut::loadedInstance()->findChild<QPushButton*>("cmdexit")->click(); },
+      [] { FrmOut::loadedInstance()->close(); }};
+  const std::string caseQuestion = "Veldrin|是否保存对设计数据的修改?", reportQuestion = "Veldrin|结果文档尚未保存,是否保存?";
+  const struct { int leave; bool report; std::deque<Answer> answers; bool saveChosen, gone; } cases[] = {
+      {0, false, {Answer::Cancel}, false, false}, {1, false, {Answer::No}, false, true},
+      {2, false, {Answer::Yes}, true, true},      {0, false, {Answer::Yes}, false, false},  // its Save cancelled
+      {1, true, {Answer::No, Answer::Cancel}, false, false}, {2, true, {Answer::No, Answer::Yes}, true, true},
+      {0, true, {Answer::No, Answer::No}, false, true},      {3, true, {Answer::Cancel}, false, false},
+      {4, true, {Answer::Yes}, true, true},                  {3, true, {Answer::No}, false, true}};
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const auto& c = cases[i];
+    reopen();
+    selectLists(0, 0, 0);
+    if (c.report) button("cmdshow")->click();
+    toolkit.questions.clear();
+    toolkit.askAnswers = c.answers;
+    const QString saved = pathOf(QString::number(i)) + (c.report ? ".rtf" : ".in");
+    if (c.saveChosen) toolkit.saveAnswers.push_back({saved, 1});
+    const int ended = programEnds;
+    leaveBy[c.leave]();
+    std::vector<std::string> asked = {c.leave < 3 ? caseQuestion : reportQuestion};
+    if (c.report && c.leave < 3) asked.push_back(reportQuestion);
+    EXPECT_EQ(toolkit.questions, asked) << i;
+    EXPECT_EQ(c.leave < 3 ? programEnds > ended : FrmOut::loadedInstance() == nullptr, c.gone) << i;
+    EXPECT_EQ(QFile::exists(saved), c.saveChosen) << i;
+  }
+  reopen();
+  toolkit.questions.clear();
+  button("cmdexit")->click();
+  EXPECT_TRUE(toolkit.questions.empty()) << "nothing changed, nothing asked";
 }
 
 TEST_F(CaseFileCommands, ARefusedOrUnreadableFileChangesNothingAndSaysWhy) {

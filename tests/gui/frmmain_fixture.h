@@ -24,7 +24,10 @@ class FrmMainTest : public ::testing::Test {
   std::unique_ptr<FrmMain> window;
   int programEnds = 0;
 
-  void SetUp() override {
+  void SetUp() override { reopen(); }
+
+  // A fresh main window, shown and active (the one before goes with its windows).
+  void reopen() {
     window = std::make_unique<FrmMain>();
     window->setProgramEnd([this] { ++programEnds; });
     window->show();
@@ -42,6 +45,7 @@ class FrmMainTest : public ::testing::Test {
   QComboBox* list(const char* name) const { return control<QComboBox>(name); }
   QPushButton* button(const char* name) const { return control<QPushButton>(name); }
   QString labout() const { return control<QLabel>("Labout")->text(); }
+  QString verdict() const { return control<QLabel>("Labverdict")->text(); }
 
   void selectLists(int steel, int deflection, int rods) const {
     list("Combo1")->setCurrentIndex(steel);

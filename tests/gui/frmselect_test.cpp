@@ -131,6 +131,7 @@ TEST_F(FrmMainTest, SelectionAddsTheUsersListAndShowsItsBadRows) {
 TEST_F(FrmMainTest, AdoptFillsTheSectionFieldsAndRedrawsTheLegend) {
   selectLists(0, 0, 1);
   const QImage before = control<SectionLegend>("Picture1")->image();
+  button("cmdquickshow")->click();
   button("cmdselect")->click();
   auto* dialog = window->findChild<FrmSelect*>("frmselect");
   ASSERT_NE(dialog, nullptr);
@@ -146,6 +147,7 @@ TEST_F(FrmMainTest, AdoptFillsTheSectionFieldsAndRedrawsTheLegend) {
   EXPECT_EQ(window->designCase().h, 280);  // the legend read the new texts
   EXPECT_NE(control<SectionLegend>("Picture1")->image(), before);
   EXPECT_TRUE(toolkit.messages.empty());
+  EXPECT_EQ(verdict(), "输入已修改,请重新计算");
 }
 
 }  // namespace veldrin

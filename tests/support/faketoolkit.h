@@ -25,6 +25,7 @@ class FakeToolkit : public WindowToolkit {
   int clipboardWrites = 0;
   std::vector<std::string> questions;  // "title|text" of every Yes/No question
   std::deque<bool> confirmAnswers;     // an empty queue answers No
+  std::deque<Answer> askAnswers;       // 是/否/取消 questions also go to `questions`; empty = 否
 
   FakeToolkit() { WindowToolkit::install(this); }
   ~FakeToolkit() override { WindowToolkit::install(nullptr); }
@@ -32,9 +33,9 @@ class FakeToolkit : public WindowToolkit {
   void messageBox(const std::string& text, const std::string& title, MessageIcon icon) override {
     messages.push_back({text, title, icon});
   }
-  std::string inputBox(const std::string& prompt, const std::string& title) override {
+  std::optional<std::string> inputBox(const std::string& prompt, const std::string& title) override {
     prompts.push_back(title + "|" + prompt);
-    if (inputAnswers.empty()) return {};
+    if (inputAnswers.empty()) return std::nullopt;  // Cancel
     std::string a = inputAnswers.front();
     inputAnswers.pop_front();
     return a;
@@ -65,11 +66,16 @@ class FakeToolkit : public WindowToolkit {
     confirmAnswers.pop_front();
     return yes;
   }
+  Answer ask(const std::string& text, const std::string& title) override {
+    questions.push_back(title + "|" + text);
+    return take(askAnswers).value_or(Answer::No);
+  }
 
  private:
-  static std::optional<FileChoice> take(std::deque<FileChoice>& queue) {
+  template <typename Answered>
+  static std::optional<Answered> take(std::deque<Answered>& queue) {
     if (queue.empty()) return std::nullopt;
-    FileChoice c = queue.front();
+    Answered c = queue.front();
     queue.pop_front();
     return c;
   }

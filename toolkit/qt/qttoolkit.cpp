@@ -1,5 +1,6 @@
 #include "toolkit/qt/qttoolkit.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -70,11 +71,13 @@ void QtToolkit::messageBox(const std::string& text, const std::string& title, Me
   box.exec();
 }
 
-std::string QtToolkit::inputBox(const std::string& prompt, const std::string& title) {
+// OK with an empty box is an empty answer; Cancel is no answer at all.
+std::optional<std::string> QtToolkit::inputBox(const std::string& prompt, const std::string& title) {
   bool ok = false;
   const QString answer = QInputDialog::getText(QApplication::activeWindow(), toQ(title), toQ(prompt), QLineEdit::Normal,
                                                QString(), &ok);
-  return ok ? answer.toStdString() : std::string();
+  if (!ok) return std::nullopt;
+  return answer.toStdString();
 }
 
 std::optional<FileChoice> QtToolkit::saveFile(QWidget* parent, const FileDialogRequest& request) {
@@ -108,6 +111,20 @@ bool QtToolkit::confirm(const std::string& text, const std::string& title) {
   const auto answer = QMessageBox::question(QApplication::activeWindow(), toQ(title), toQ(text),
                                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
   return answer == QMessageBox::Yes;
+}
+
+// The buttons say 是, 否 and 取消 whether or not Qt's translation is installed.
+Answer QtToolkit::ask(const std::string& text, const std::string& title) {
+  QMessageBox box(QMessageBox::Question, toQ(title), toQ(text), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                  QApplication::activeWindow());
+  box.button(QMessageBox::Yes)->setText("是");
+  box.button(QMessageBox::No)->setText("否");
+  box.button(QMessageBox::Cancel)->setText("取消");
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setEscapeButton(QMessageBox::Cancel);
+  const int chosen = box.exec();
+  if (chosen == QMessageBox::Yes) return Answer::Yes;
+  return chosen == QMessageBox::No ? Answer::No : Answer::Cancel;
 }
 
 void QtToolkit::setClipboardImage(const QImage& image) {

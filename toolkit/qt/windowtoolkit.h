@@ -28,6 +28,9 @@ struct FileDialogRequest {
   QString folder;    // where the dialog starts ("" = the working folder)
 };
 
+// The answer to a question with 是, 否 and 取消.
+enum class Answer { Yes, No, Cancel };
+
 class WindowToolkit : public Platform {
  public:
   // Platform: messageBox, inputBox.
@@ -41,6 +44,9 @@ class WindowToolkit : public Platform {
   virtual void setClipboardImage(const QImage& image) = 0;
   // Modal question with Yes and No (No the default); true for Yes.
   virtual bool confirm(const std::string& text, const std::string& title) = 0;
+  // Modal question with 是, 否 and 取消 (是 the default; Esc and the frame's
+  // close answer 取消).
+  virtual Answer ask(const std::string& text, const std::string& title) = 0;
 
   // The toolkit the windows use (the Qt one unless a test installed another).
   static WindowToolkit& current();
