@@ -267,7 +267,6 @@ void RtfReader::tableWord(const QByteArray& name, int number) {
   else if (name == "row" && table_.inRow) endRow();
 }
 
-// A row of other columns, or a title row after the body, starts a new table.
 void RtfReader::startRow() {
   if (table_.inRow) return;  // a row's definition given twice
   table_.inRow = true;
@@ -285,6 +284,8 @@ void RtfReader::endCell() {
   table_.cell.clear();
 }
 
+// A row of other columns, or a title row after the body, starts a new table,
+// in a paragraph of its own.
 void RtfReader::endRow() {
   table_.inRow = false;
   const bool sameTable = table_.open && !out_.tables.isEmpty() &&
@@ -292,6 +293,7 @@ void RtfReader::endRow() {
                          !(table_.headerRow && out_.tables.last().headerRows < out_.tables.last().rows.size());
   if (!sameTable) {
     closeTable();
+    if (!out_.text.isEmpty() && !out_.text.endsWith(QLatin1Char('\n'))) out_.text += QLatin1Char('\n');
     out_.text += RichContent::tableMark;
     out_.tables.append(RichTable{});
     out_.tables.last().indent = table_.indent / static_cast<int>(twipsPerColumn);
