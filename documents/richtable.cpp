@@ -116,22 +116,47 @@ RichTable tableOf(const QTextTable& table) {
   return read;
 }
 
+namespace {
+
+// The widest cell of a column, its titles in bold.
+qreal widestCell(const RichTable& cells, int column, const QFont& font) {
+  QFont bold = font;
+  bold.setBold(true);
+  qreal widest = 0;
+  for (int r = 0; r < cells.rows.size(); ++r) {
+    const QFontMetricsF metrics(r < cells.headerRows ? bold : font);
+    widest = std::max(widest, metrics.horizontalAdvance(cells.rows[r].value(column)));
+  }
+  return widest;
+}
+
+// A column with room to write in keeps its width; a column of numbers keeps
+// the width of its widest cell, so that a table wider than the page wraps
+// its words, not its numbers; the others share what is left.
+QTextLength columnWidth(const RichTable& cells, int column, const QFont& font, qreal unit) {
+  const int least = cells.minColumnsOf(column);
+  if (least > 0) return QTextLength(QTextLength::FixedLength, least * unit + 2 * kCellPadding);
+  if (cells.alignmentOf(column) & Qt::AlignRight) {
+    return QTextLength(QTextLength::FixedLength, widestCell(cells, column, font) + unit + 2 * kCellPadding);
+  }
+  return QTextLength(QTextLength::VariableLength, 0);
+}
+
+}  // namespace
+
 // A table's lengths are given at the screen's resolution whatever the device
 // (the layout scales them to a printer's dots), unlike a paragraph's indents.
 void sizeTables(QTextDocument& document) {
-  const qreal unit = QFontMetricsF(document.defaultFont()).horizontalAdvance(' ');
+  const QFont font = document.defaultFont();
+  const qreal unit = QFontMetricsF(font).horizontalAdvance(' ');
   for (QTextFrame* frame : document.rootFrame()->childFrames()) {
     auto* table = qobject_cast<QTextTable*>(frame);
     if (!table) continue;
+    const RichTable cells = tableOf(*table);
     QTextTableFormat format = table->format();
-    format.setLeftMargin(format.intProperty(kIndentProperty) * unit);
-    const QVariantList least = format.property(kMinColumnsProperty).toList();
+    format.setLeftMargin(cells.indent * unit);
     QList<QTextLength> widths;
-    for (int c = 0; c < table->columns(); ++c) {
-      const int columns = c < least.size() ? least[c].toInt() : 0;
-      widths << (columns > 0 ? QTextLength(QTextLength::FixedLength, columns * unit + 2 * kCellPadding)
-                             : QTextLength(QTextLength::VariableLength, 0));
-    }
+    for (int c = 0; c < table->columns(); ++c) widths << columnWidth(cells, c, font, unit);
     format.setColumnWidthConstraints(widths);
     table->setFormat(format);
   }
