@@ -16,6 +16,28 @@
 
 namespace veldrin {
 
+// A number written after an operator or under a power: a negative one goes in
+// brackets ("*(-1.4)", "(-0.46)^2"), so that a substitution reads as the
+// arithmetic that was done.
+template <class N>
+struct Operand {
+  N value;
+};
+
+template <class N>
+Operand<N> operand(N value) {
+  return {value};
+}
+
+template <class N>
+std::string operandText(N value) {
+  return value < 0 ? "(" + numText(value) + ")" : numText(value);
+}
+
+// A piece of a type of its own (a term of a formula) is written by its
+// appendReportPiece(std::string&, const T&) and checked by its
+// refuseNonFiniteTerms(const T&), both found next to the type.
+
 class ReportText {
  public:
   template <class... Pieces>
@@ -58,11 +80,25 @@ class ReportText {
   static void appendPiece(std::string& l, const char* s) { l += s; }
   static void appendPiece(std::string& l, const std::string& s) { l += s; }
   template <class N>
-  static void appendPiece(std::string& l, const N& n) { l += numText(n); }
+  static void appendPiece(std::string& l, const N& n) {
+    if constexpr (requires { appendReportPiece(l, n); }) {
+      appendReportPiece(l, n);
+    } else {
+      l += numText(n);
+    }
+  }
+  template <class N>
+  static void appendPiece(std::string& l, const Operand<N>& o) { l += operandText(o.value); }
 
+  template <class N>
+  static void refuseNonFinite(const Operand<N>& o) {
+    refuseNonFinite(o.value);
+  }
   template <class P>
   static void refuseNonFinite(const P& piece) {
-    if constexpr (std::is_same_v<P, Single>) {
+    if constexpr (requires { refuseNonFiniteTerms(piece); }) {
+      refuseNonFiniteTerms(piece);
+    } else if constexpr (std::is_same_v<P, Single>) {
       if (!std::isfinite(piece.raw())) throw NonFiniteValue();
     } else if constexpr (std::is_floating_point_v<P>) {
       if (!std::isfinite(piece)) throw NonFiniteValue();

@@ -78,32 +78,30 @@ void slenderness(DesignCase& dc, Single Lx) {
          slendernessVerdict(dc, false, lambdaY));
 }
 
-// The roof angle as the sine and cosine terms show it: from the slope value itself.
-double slopeShown(const DesignCase& dc) { return degreesShown(dc.degree); }
-
 // Mid-span deflection in mm of a simply supported span under qk (KN/m).
 double midSpanDeflection(const DesignCase& dc, double qk) {
   return 5 * qk * std::pow(static_cast<double>(dc.marlolength), 4) * 1e12 / (384.0 * kModulus * dc.ix);
 }
 
-// L/f floored to 0.1. The wind case takes the size of f, uplift or not:
-// flooring the negative L/f and turning it positive would round the ratio
-// up (288.32 would read 1/288.4 and 359.98 pass 1/360).
-double spanRatio(Single Lx, double f, bool windCase) {
-  return truncateTo(Lx / (windCase ? std::fabs(f) : f), 1);
-}
+// L/f floored to 0.1, from the size of f: the limit bounds an upward
+// deflection as much as a downward one. (Flooring the negative L/f and
+// turning it positive would round the ratio up: 288.32 would read 1/288.4
+// and 359.98 pass 1/360.)
+double spanRatio(Single Lx, double f) { return truncateTo(Lx / std::fabs(f), 1); }
 
 void writeDeflection(DesignCase& dc, double qk, Single Lx, bool windCase, const char* loads) {
   const double f = midSpanDeflection(dc, qk);
   const double fShown = truncateTo(f, 2);
-  dc.filestring.line(9, "f=5*qk*L^4/(384*E*Ix)=5*", qk * 1000, "*", Lx, "^4/(384*", kModulus, "*", dc.ix, ")=", fShown,
+  // qk in KN/m is N/mm, as the span in mm and E in MPa need it.
+  dc.filestring.line(9, "f=5*qk*L^4/(384*E*Ix)=5*", operand(qk), "*", Lx, "^4/(384*", kModulus, "*", dc.ix, ")=", fShown,
                      "mm");
   if (f == 0) {  // no load, no deflection: nothing to divide by, and nothing to exceed
     dc.filestring.line(9, "f/L=0/", Lx, passText(dc, windCase, loads));
     return;
   }
-  const double ratio = spanRatio(Lx, f, windCase);
-  dc.filestring.line(9, "f/L=", fShown, "/", Lx, "=1/", ratio, deflectionVerdict(dc, windCase, loads, ratio, fShown, Lx));
+  const double ratio = spanRatio(Lx, f);
+  dc.filestring.line(9, f < 0 ? "|f|/L=" : "f/L=", std::fabs(fShown), "/", Lx, "=1/", ratio,
+                     deflectionVerdict(dc, windCase, loads, ratio, fShown, Lx));
 }
 
 // Dead + live + the larger of snow and dust (snow on a tie); only the snow
@@ -116,7 +114,8 @@ void gravityCase(DesignCase& dc, double alpha, Single Lx) {
   dc.filestring.line(3, snow ? "<二>在恒载、活载、雪载作用下的变形计算" : "<二>在恒载、活载、积灰荷载作用下的变形计算");
   dc.filestring.line(6, "线荷载标准值为:");
   dc.filestring.line(9, snow ? "qk=(qD+qL+qS)*a*cos(α)=(" : "qk=(qD+qL+qA)*a*cos(α)=(", dc.kdeadload, "+",
-                     dc.kliveload, "+", third, ")*", dc.marlobay, "*cos(", slopeShown(dc), ")=", qk, "KN/m");
+                     operand(dc.kliveload), "+", operand(third), ")*", dc.marlobay, "*cos(", degreesShown(alpha), ")=", qk,
+                     "KN/m");
   writeDeflection(dc, qk, Lx, false, snow ? "恒载、活载、雪载" : "恒载、活载、积灰荷载");
 }
 
@@ -128,8 +127,9 @@ void windCase(DesignCase& dc, double alpha, Single Lx) {
   dc.filestring.line(6, "线荷载标准值为:");
   // A negative μs brings its own minus sign; any other needs the plus of the sum.
   const char* plus = dc.windstyle >= 0 ? "+" : "";
-  dc.filestring.line(9, "qk=qD*a*cos(α)+μs*μz*qW*a=", dc.kdeadload, "*", dc.marlobay, "*cos(", slopeShown(dc), ")", plus,
-                     dc.windstyle, "*", dc.windhigh, "*", dc.kwindload, "*", dc.marlobay, "=", qk, "KN/m");
+  dc.filestring.line(9, "qk=qD*a*cos(α)+μs*μz*qW*a=", dc.kdeadload, "*", dc.marlobay, "*cos(", degreesShown(alpha), ")",
+                     plus, dc.windstyle, "*", operand(dc.windhigh), "*", operand(dc.kwindload), "*", dc.marlobay, "=", qk,
+                     "KN/m");
   writeDeflection(dc, qk, Lx, true, "恒载、风载");
 }
 

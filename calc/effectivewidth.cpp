@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "calc/checkrecords.h"
 
@@ -48,6 +49,28 @@ struct Widths {
 
 Single truncated(double x) { return truncateTo(x, 2); }
 
+// The substitution of one part of a partly compressed element of width w
+// with a compressed width c: 0.4·be at the compressed edge, 0.6·be plus the
+// tension zone w − c at the other.
+struct ShareSubstitution {
+  double be;
+  Single width;
+  double compressed;
+  bool nearTension;
+};
+
+void appendReportPiece(std::string& l, const ShareSubstitution& p) {
+  if (!p.nearTension) {
+    l += "0.4*" + numText(p.be);
+    return;
+  }
+  l += "0.6*" + numText(p.be) + "+" + numText(p.width) + "-" + numText(p.compressed);
+}
+
+void refuseNonFiniteTerms(const ShareSubstitution& p) {
+  if (!std::isfinite(p.be) || !std::isfinite(p.width) || !std::isfinite(p.compressed)) throw NonFiniteValue();
+}
+
 // β of the web is the smaller over the larger magnitude; a flange takes σ1/σ2,
 // except that a flange whose second end is unstressed has β = 0 seen from
 // the compressed first end (σ1/0 has no value).
@@ -57,13 +80,13 @@ double stressRatio(DesignCase& dc, Element e, double s1, double s2) {
   if (e == Element::Web) {
     const bool firstSmaller = std::fabs(s1) <= std::fabs(s2);
     const double beta = truncateTo(firstSmaller ? s1 / s2 : s2 / s1, 3);
-    if (firstSmaller) r.line(11, label, "σ4/σ7＝", s1, "/", s2, "=", beta);
-    else r.line(11, label, "σ7/σ4＝", s2, "/", s1, "=", beta);
+    if (firstSmaller) r.line(11, label, "σ4/σ7＝", s1, "/", operand(s2), "=", beta);
+    else r.line(11, label, "σ7/σ4＝", s2, "/", operand(s1), "=", beta);
     return beta;
   }
   const double beta = s2 == 0 ? 0.0 : truncateTo(s1 / s2, 3);
-  if (e == Element::Upper && s2 == 0) r.line(11, label, "σ8/σ7＝", s2, "/", s1, "=", beta);
-  else if (e == Element::Upper) r.line(11, label, "σ7/σ8＝", s1, "/", s2, "=", beta);
+  if (e == Element::Upper && s2 == 0) r.line(11, label, "σ8/σ7＝", s2, "/", operand(s1), "=", beta);
+  else if (e == Element::Upper) r.line(11, label, "σ7/σ8＝", s1, "/", operand(s2), "=", beta);
   else r.line(11, label, s2 == 0 ? "σ3/σ4＝" : "σ4/σ3＝", beta);
   return beta;
 }
@@ -129,8 +152,12 @@ Widths partlyCompressedWeb(DesignCase& dc, const Plate& p, double s1, double s2,
   w.second = s1 < s2 ? nearTension : nearCompression;
   ReportText& r = dc.filestring;
   r.line(11, "截面部分受压,he=ρ*hc=", p.rho, "*", hc, "=", w.whole);
-  r.line(15, "he1=0.6*he+h-hc=", 0.6, "*", w.whole, "+", h, "-", hc, "=", w.first);
-  r.line(15, "he2=0.4*he=", 0.4, "*", w.whole, "=", w.second);
+  // he1 lies at the upper flange (point 7), he2 at the lower one (point 4).
+  const bool upperCompressed = s1 < s2;
+  r.line(15, upperCompressed ? "he1=0.4*he=" : "he1=0.6*he+h-hc=",
+         ShareSubstitution{w.whole, h, hc, !upperCompressed}, "=", w.first);
+  r.line(15, upperCompressed ? "he2=0.6*he+h-hc=" : "he2=0.4*he=", ShareSubstitution{w.whole, h, hc, upperCompressed},
+         "=", w.second);
   return w;
 }
 
@@ -141,15 +168,11 @@ Widths partlyCompressedFlange(DesignCase& dc, Element e, const Plate& p, double 
   w.first = truncated(0.4 * w.whole);
   w.second = truncated(truncateTo(0.6 * w.whole, 2) + (hb - bc));
   ReportText& r = dc.filestring;
-  if (e == Element::Upper) {
-    r.line(11, "截面部分受压,he=ρ*hw=", p.rho, "*", bc, "=", w.whole);
-    r.line(15, "be11=0.4*be=", 0.4, "*", w.whole, "=", w.first);
-    r.line(15, "be12=0.6*be=", 0.6, "*", w.whole, "=", w.second);
-  } else {
-    r.line(11, "截面部分受压,be=ρ*bc=", p.rho, "*", bc, "=", w.whole);
-    r.line(15, "be21=0.4*bc=", 0.4, "*", bc, "=", w.first);
-    r.line(15, "be22=0.6*hc=", 0.6, "*", bc, "=", w.second);
-  }
+  const bool upper = e == Element::Upper;
+  r.line(11, "截面部分受压,be=ρ*bc=", p.rho, "*", bc, "=", w.whole);
+  r.line(15, upper ? "be11=0.4*be=" : "be21=0.4*be=", ShareSubstitution{w.whole, hb, bc, false}, "=", w.first);
+  r.line(15, upper ? "be12=0.6*be+b-bc=" : "be22=0.6*be+b-bc=", ShareSubstitution{w.whole, hb, bc, true}, "=",
+         w.second);
   return w;
 }
 
@@ -192,15 +215,32 @@ void noteFailure(DesignCase& dc, Element e) {
   dc.effectflag = true;
 }
 
-// Satisfactory means fully effective (ρ = 1) and within fy; the web is
-// tested at both ends, a flange at its second end.
+// The stress a verdict is made on: the web's larger compression (its
+// tension end is the tension flange's, tested there); a flange's largest
+// stress by size, which is its second end unless the flange is stressed
+// against the usual sense of My.
+double governingStress(Element e, double s1, double s2) {
+  return e == Element::Web ? std::max(s1, s2) : std::max(std::fabs(s1), std::fabs(s2));
+}
+
+void overstressLine(DesignCase& dc, Element e, double s1, double s2, double stress) {
+  const ElementNames& n = namesOf(e);
+  if (e == Element::Web || stress == s2) {
+    dc.filestring.line(11, n.stressFailure, dc.steelfy, n.stressFailureTail);
+    return;
+  }
+  dc.filestring.line(11, "檩条", n.plate, "最大应力|", stress == std::fabs(s1) ? n.first : n.second, "|=", stress,
+                     "MPa>fy=", dc.steelfy, n.stressFailureTail);
+}
+
+// Satisfactory means fully effective (ρ = 1) and within fy.
 void verdict(DesignCase& dc, Element e, const Plate& p, double s1, double s2, const Widths& w) {
-  const int fy = dc.steelfy;
-  const bool overstressed = e == Element::Web ? (s1 > fy || s2 > fy) : s2 > fy;
+  const double stress = governingStress(e, s1, s2);
+  const bool overstressed = stress > dc.steelfy;
   // Needing an effective section (ρ < 1) is no failure: only the stress fails.
-  recordStrength(dc, recordedAs(e), e == Element::Web ? std::max(s1, s2) : s2, !overstressed);
+  recordStrength(dc, recordedAs(e), stress, !overstressed);
   if (overstressed) {
-    dc.filestring.line(11, namesOf(e).stressFailure, dc.steelfy, namesOf(e).stressFailureTail);
+    overstressLine(dc, e, s1, s2, stress);
     noteFailure(dc, e);
     return;
   }

@@ -9,12 +9,10 @@ namespace {
 // The roof angle as the resolution uses it, and as the sine and cosine lines show it.
 struct Roof {
   double sinA, cosA;
-  double deg;  // from the slope value itself, floored to 0.01 degree
+  double deg;  // α in degrees, floored to 0.01
 };
 
-Roof roofOf(const DesignCase& dc, double alpha) {
-  return {std::sin(alpha), std::cos(alpha), degreesShown(dc.degree)};
-}
+Roof roofOf(double alpha) { return {std::sin(alpha), std::cos(alpha), degreesShown(alpha)}; }
 
 // A resolved line load is held as a float, floored to 0.01 after the product
 // has been rounded to a float.
@@ -26,33 +24,32 @@ Single floorToHundredth(double product) {
 // qW·μz·μs·fcw: negative under suction.
 double windTerm(const DesignCase& dc) { return dc.kwindload * dc.windhigh * dc.windstyle * dc.adjustfactor; }
 
-// Wind pressure adds to the dead load, so only suction can relieve its factor.
-double gammaThree(const DesignCase& dc) {
+// Wind pressure adds to the dead load, so only suction can relieve its
+// factor: gravity normal to the roof against the uplift.
+double gammaThree(const DesignCase& dc, const Roof& roof) {
   if (windTerm(dc) >= 0) return 1.2;
   const double uplift = std::fabs(dc.windhigh * dc.windstyle * dc.kwindload * dc.adjustfactor);
-  const double slope = dc.degree;  // the cosine is taken of the slope value itself
-  return dc.kdeadload * std::cos(slope) >= uplift ? 1.2 : 1.0;
+  return dc.kdeadload * roof.cosA >= uplift ? 1.2 : 1.0;
 }
 
 // thirdLoad: snow for combination four, dust for five.
-double gammaFourFive(const DesignCase& dc, double thirdLoad) {
+double gammaFourFive(const DesignCase& dc, const Roof& roof, double thirdLoad) {
   if (windTerm(dc) >= 0) return 1.2;
-  const double slope = dc.degree;  // the cosine is taken of the slope value itself
-  const double gravity = (1.2 * dc.kdeadload + 1.19 * (dc.kliveload + thirdLoad)) * std::cos(slope);
+  const double gravity = (1.2 * dc.kdeadload + 1.19 * (dc.kliveload + thirdLoad)) * roof.cosA;
   return gravity >= 0.85 * std::fabs(windTerm(dc)) ? 1.2 : 1.0;
 }
 
 void deadLoadLine(DesignCase& dc, double gamma, double q0) {
   const char* label = gamma == 1.0 ? "1.恒载设计值为:q0=1.0*qD*a=1.0*" : "1.恒载设计值为:q0=1.2*qD*a=1.2*";
-  dc.filestring.line(5, label, dc.kdeadload, "*", dc.marlobay, "=", q0, "KN/m");
+  dc.filestring.line(5, label, operand(dc.kdeadload), "*", dc.marlobay, "=", q0, "KN/m");
 }
 
 void factoredLine(DesignCase& dc, const char* label, double load, double value) {
-  dc.filestring.line(5, label, load, "*", dc.marlobay, "=", value, "KN/m");
+  dc.filestring.line(5, label, operand(load), "*", dc.marlobay, "=", value, "KN/m");
 }
 
 void windLine(DesignCase& dc, const char* label, double value) {
-  dc.filestring.line(5, label, dc.kwindload, "*(", dc.windstyle, ")*", dc.windhigh, "*", dc.adjustfactor, "*",
+  dc.filestring.line(5, label, operand(dc.kwindload), "*(", dc.windstyle, ")*", operand(dc.windhigh), "*", dc.adjustfactor, "*",
                      dc.marlobay, "=", value, "KN/m", "(负号表示垂直屋面向上吸力)");
 }
 
@@ -100,14 +97,14 @@ void writeGravity(DesignCase& dc, const Roof& roof, double thirdLoad, const Grav
   factoredLine(dc, "2.活载设计值为:q1=1.4*qL*a=1.4*", dc.kliveload, c.q1);
   factoredLine(dc, text.thirdLabel, thirdLoad, c.q2);
   dc.filestring.line(5, text.caption);
-  dc.filestring.line(9, text.sumLabel, c.q0, "+", c.q1, "+", c.q2, "=", c.sum, "KN/m");
+  dc.filestring.line(9, text.sumLabel, c.q0, "+", operand(c.q1), "+", operand(c.q2), "=", c.sum, "KN/m");
   resolvedLines(dc, roof, text.resolved, c);
 }
 
 // Combination three: dead load and wind; the wind acts normal to the roof only.
 LoadCombination windLoads(const DesignCase& dc, const Roof& roof) {
   LoadCombination c;
-  c.gamma = gammaThree(dc);
+  c.gamma = gammaThree(dc, roof);
   c.q0 = c.gamma * dc.kdeadload * dc.marlobay;
   c.q1 = 1.4 * dc.kwindload * dc.windstyle * dc.windhigh * dc.adjustfactor * dc.marlobay;
   c.qx = floorToHundredth(c.q0 * roof.sinA);
@@ -135,17 +132,17 @@ struct CombinedText {
 
 void combinedResolvedLines(DesignCase& dc, const Roof& roof, const LoadCombination& c) {
   dc.filestring.line(5, "x方向线荷载设计值为:");
-  dc.filestring.line(9, "qx=(q0+q1+q2)*sin(α)=", "(", c.q0, "+", c.q1, "+", c.q2, ")", "*sin(", roof.deg, ")=", c.qx,
-                     "KN/m");
+  dc.filestring.line(9, "qx=(q0+q1+q2)*sin(α)=", "(", c.q0, "+", operand(c.q1), "+", operand(c.q2), ")", "*sin(", roof.deg,
+                     ")=", c.qx, "KN/m");
   dc.filestring.line(5, "y方向线荷载设计值为:");
-  dc.filestring.line(9, "qy=(q0+q1+q2)*cos(α)+q3=", "(", c.q0, "+", c.q1, "+", c.q2, ")", "*cos(", roof.deg, ")+(",
-                     c.q3, ")=", c.qy, "KN/m");
+  dc.filestring.line(9, "qy=(q0+q1+q2)*cos(α)+q3=", "(", c.q0, "+", operand(c.q1), "+", operand(c.q2), ")", "*cos(",
+                     roof.deg, ")+(", c.q3, ")=", c.qy, "KN/m");
 }
 
 // Combinations four and five: dead load plus 0.85 of live, snow or dust, and wind.
 LoadCombination combinedLoads(const DesignCase& dc, const Roof& roof, double thirdLoad) {
   LoadCombination c;
-  c.gamma = gammaFourFive(dc, thirdLoad);
+  c.gamma = gammaFourFive(dc, roof, thirdLoad);
   c.q0 = c.gamma * dc.kdeadload * dc.marlobay;
   c.q1 = 1.19 * dc.kliveload * dc.marlobay;
   c.q2 = 1.19 * thirdLoad * dc.marlobay;
@@ -182,9 +179,9 @@ void writeConstruction(DesignCase& dc, const Roof& roof, const LoadCombination& 
   dc.filestring.line(3, "F.荷载组合六<1.2恒+1.4活+1.4施工荷载>");
   deadLoadLine(dc, 1.2, c.q0);
   factoredLine(dc, "2.活载设计值为:q1=1.4*qL*a=1.4*", dc.kliveload, c.q1);
-  dc.filestring.line(5, "3.施工荷载设计值为:Q=1.4*Qc=1.4*", dc.kshigongload, "=", 1.4 * dc.kshigongload, "KN");
+  dc.filestring.line(5, "3.施工荷载设计值为:Q=1.4*Qc=1.4*", operand(dc.kshigongload), "=", 1.4 * dc.kshigongload, "KN");
   dc.filestring.line(5, "荷载组合六线荷载设计值为:");
-  dc.filestring.line(9, "qE=q0+q1=", c.q0, "+", c.q1, "=", c.sum, "KN/m");
+  dc.filestring.line(9, "qE=q0+q1=", c.q0, "+", operand(c.q1), "=", c.sum, "KN/m");
   resolvedLines(dc, roof, {"qx=qE*sin(α)=", "qy=qE*cos(α)="}, c);
   dc.filestring.line(5, "跨中集中荷载设计值为:");
   dc.filestring.line(9, "Q＝", c.Q, "KN");
@@ -203,8 +200,10 @@ const CombinedText kCombinationFive{"E.荷载组合五<1.2恒+0.85(1.4活+1.4积
 
 }  // namespace
 
+double roofAngle(const DesignCase& dc) { return truncateTo(std::atan(static_cast<double>(dc.degree)), 3); }
+
 LoadCombinations loadCombinations(DesignCase& dc, double alpha) {
-  const Roof roof = roofOf(dc, alpha);
+  const Roof roof = roofOf(alpha);
   LoadCombinations c;
   c[0] = gravityLoads(dc, roof, dc.ksnowload);
   writeGravity(dc, roof, dc.ksnowload, kCombinationOne, c[0]);

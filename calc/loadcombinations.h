@@ -16,8 +16,12 @@ struct LoadCombination {
 
 using LoadCombinations = std::array<LoadCombination, 6>;  // [0] = one … [5] = six
 
-// alpha: the roof angle in radians as the run floors it (3 decimals).
-// Appends the lines of combinations A to F to the report.
+// The roof angle α in radians as the run resolves every load with:
+// atan(i) floored to 0.001.
+double roofAngle(const DesignCase& dc);
+
+// alpha: the roof angle of roofAngle. Appends the lines of combinations A to
+// F to the report.
 LoadCombinations loadCombinations(DesignCase& dc, double alpha);
 
 }  // namespace veldrin

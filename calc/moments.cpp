@@ -45,8 +45,8 @@ void strongAxisLines(DesignCase& dc, const SpanLoads& s, double mx) {
   if (s.Q == 0) {
     dc.filestring.line(11, "Mx=qy*L^2/8=", s.qy, "*", s.L, "^2/8=", mx, "KN.m");
   } else {
-    dc.filestring.line(11, "Mx=qy*L^2/8+Q*L/2*cos(α)", s.qy, "*", s.L, "^2/8+", s.Q, "*", s.L, "/2*cos(", s.alphaDeg,
-                       ")=", mx, "KN.m");
+    dc.filestring.line(11, "Mx=qy*L^2/8+Q*L/2*cos(α)=", s.qy, "*", s.L, "^2/8+", operand(s.Q), "*", s.L, "/2*cos(",
+                       s.alphaDeg, ")=", mx, "KN.m");
   }
 }
 
@@ -57,13 +57,13 @@ void weakAxisFormula(DesignCase& dc, const SpanLoads& s, std::int16_t latiaonum,
   } else if (latiaonum == 2 && s.Q == 0) {
     r.line(11, "My=qx*L^2/360=", s.qx, "*", s.L, "^2/360=", my, "KN.m");
   } else if (latiaonum == 2) {
-    r.line(11, "My=qx*L^2/360+0.175*Q*L/2*Sin(α)=", s.qx, "*", s.L, "^2/360+0.175*", s.Q, "*", s.L, "/2*sin(",
+    r.line(11, "My=qx*L^2/360+0.175*Q*L/2*Sin(α)=", s.qx, "*", s.L, "^2/360+0.175*", operand(s.Q), "*", s.L, "/2*sin(",
            s.alphaDeg, ")=", my, "KN.m");
   } else if (s.Q == 0) {
     r.line(11, "My=qx*L^2/8=", s.qx, "*", s.L, "^2/8=", my, "KN.m");
   } else {
-    r.line(11, "My=qx*L^2/8+Q*L/2*Sin(α)=", s.qx, "*", s.L, "^2/8+", s.Q, "*", s.L, "/2*sin(", s.alphaDeg, ")=", my,
-           "KN.m");
+    r.line(11, "My=qx*L^2/8+Q*L/2*Sin(α)=", s.qx, "*", s.L, "^2/8+", operand(s.Q), "*", s.L, "/2*sin(", s.alphaDeg, ")=",
+           my, "KN.m");
   }
 }
 

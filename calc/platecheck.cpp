@@ -118,7 +118,7 @@ void compressedFlange(DesignCase& dc, Platform& ui, const Flange& f) {
   if (alpha < 0.2) {
     r.line(11, "一边支撑一边卷边σmax在卷边边板件截面边缘系数α<0.2,按一边支撑一边卷边均匀受压板件考虑");
   }
-  r.line(11, "截面边缘系数α=(σmax-σmin)/σmax＝(", f.lip, "-", f.support, ")/", f.lip, "=", alpha);
+  r.line(11, "截面边缘系数α=(σmax-σmin)/σmax＝(", f.lip, "-", operand(f.support), ")/", f.lip, "=", alpha);
   ratioTest(dc, f, allowableRatioCoefficient(alpha), f.lip, f.texts.lipPoint, kLipEdgeCoefficient);
 }
 
@@ -132,10 +132,9 @@ void upperFlange(DesignCase& dc, Platform& ui, double mx, double my, Single x0, 
   r.line(7, "1.檩条上翼缘为一边支撑一边卷边非均匀", mx >= 0 ? "受压" : "受拉",
          "板件，计算板端点7、8处应力(压应力为正值，拉应力为负值):");
   r.line(11, "A.点7处应力为:");
-  r.line(13, "σ7=mx/ix*h/2-my/iy*x0=", mx, "/", dc.ix, "*", dc.h, "/2-", my, "/", dc.iy, "*", x0, "=", s.s7, "MPa");
+  cornerLine(dc, Corner::Seven, mx, my, x0, 0.0, s.s7);
   r.line(11, "B.点8处应力为:");
-  r.line(13, "σ8=mx/ix*h/2-my/iy*(b-x0)=", mx, "/", dc.ix, "*", dc.h, "/2+", my, "/", dc.iy, "*(", dc.b, "-", x0, ")=",
-         s.s8, "MPa");
+  cornerLine(dc, Corner::Eight, mx, my, x0, 0.0, s.s8);
   flangeCheck(dc, ui, Flange{kUpper, s.s8, s.s7, dc.be1}, mx >= 0);
 }
 
@@ -144,10 +143,9 @@ void lowerFlange(DesignCase& dc, Platform& ui, double mx, double my, Single x0, 
   r.line(7, "2.檩条下翼缘为一边支撑一边卷边非均匀", mx < 0 ? "受压" : "受拉",
          "板件，计算板端点3、4处应力(压应力为正值，拉应力为负值):");
   r.line(11, "A.点3处应力为:");
-  r.line(13, "σ3=-mx/ix*h/2-my/iy*(b-x0)=-", mx, "/", dc.ix, "*", dc.h, "/2-", my, "/", dc.iy, "*(", dc.b, "-", x0,
-         ")=", s.s3, "MPa");
+  cornerLine(dc, Corner::Three, mx, my, x0, 0.0, s.s3);
   r.line(11, "B.点4处应力为:");
-  r.line(13, "σ4=-mx/ix*h/2+my/iy*x0=-", mx, "/", dc.ix, "*", dc.h, "/2+", my, "/", dc.iy, "*", x0, "=", s.s4, "MPa");
+  cornerLine(dc, Corner::Four, mx, my, x0, 0.0, s.s4);
   flangeCheck(dc, ui, Flange{kLower, s.s3, s.s4, dc.be2}, mx <= 0);
 }
 
@@ -189,20 +187,20 @@ bool reducedWebStress(DesignCase& dc, Platform& ui, const CornerStresses& s) {
   return within;
 }
 
-void webLines(DesignCase& dc, double mx, double my, const CornerStresses& s) {
+// The web's ends are the flanges' points 4 and 7, with the same stresses.
+void webLines(DesignCase& dc, double mx, double my, Single x0, const CornerStresses& s) {
   ReportText& r = dc.filestring;
   r.line(7, "3.檩条腹板为两边支撑非均匀受压板件，板端点4、7处应力(压应力为正值，拉应力为负值):");
   r.line(11, "A.点4处应力为:");
-  r.line(13, "σ4=-mx/ix*h/2-my/iy*z0=", std::fabs(mx), "/", dc.ix, "*", dc.h, "/2-", my, "/", dc.iy, "*", dc.z0, "=",
-         s.s4, "MPa");
+  cornerLine(dc, Corner::Four, mx, my, x0, 0.0, s.s4);
   r.line(11, "B.点7处应力为:");
-  r.line(13, "σ7=mx/ix*h/2-my/iy*z0=", mx, "/", dc.ix, "*", dc.h, "/2-", my, "/", dc.iy, "*", dc.z0, "=", s.s7, "MPa");
+  cornerLine(dc, Corner::Seven, mx, my, x0, 0.0, s.s7);
 }
 
 // σa is the more compressed end (σ7 when mx > 0, else σ4); when it is not
 // compressed the web has nothing to buckle and no ratio is asked for.
-void web(DesignCase& dc, Platform& ui, double mx, double my, const CornerStresses& s) {
-  webLines(dc, mx, my, s);
+void web(DesignCase& dc, Platform& ui, double mx, double my, Single x0, const CornerStresses& s) {
+  webLines(dc, mx, my, x0, s);
   const double sa = mx > 0 ? s.s7 : s.s4, sb = mx > 0 ? s.s4 : s.s7;
   ReportText& r = dc.filestring;
   if (sa <= 0) {
@@ -211,7 +209,7 @@ void web(DesignCase& dc, Platform& ui, double mx, double my, const CornerStresse
     return;
   }
   const double alpha = truncateTo((sa - sb) / sa, 4);
-  r.line(11, "薄壁型钢构件的计算参数为:α＝(σmax-σmin)/σmax＝(", sa, "-", sb, ")/", sa, "=", alpha);
+  r.line(11, "薄壁型钢构件的计算参数为:α＝(σmax-σmin)/σmax＝(", sa, "-", operand(sb), ")/", sa, "=", alpha);
   const Single slenderness = dc.h / dc.t;
   const double htf3 = askWebRatio(ui, s, slenderness);
   r.line(11, "腹板有效宽厚比为:htf3=", htf3);
@@ -254,7 +252,7 @@ void neilicheck_code2(DesignCase& dc, Platform& ui, double mx, double my) {
   const CornerStresses s = cornerStresses(dc, mx, my, x0, Single(0));
   upperFlange(dc, ui, mx, my, x0, s);
   lowerFlange(dc, ui, mx, my, x0, s);
-  web(dc, ui, mx, my, s);
+  web(dc, ui, mx, my, x0, s);
 }
 
 }  // namespace veldrin

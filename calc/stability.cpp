@@ -8,6 +8,7 @@
 
 #include "basetypes/runstop.h"
 #include "calc/checkrecords.h"
+#include "calc/loadcombinations.h"
 
 namespace veldrin {
 
@@ -53,18 +54,19 @@ void requireSection(const DesignCase& dc) {
                "截面面积A、惯性矩Ix、Iy及截面高h必须大于0，无法进行檩条稳定计算，请核对截面尺寸!");
 }
 
-// Strong-axis moment of the row, kN·m, unrounded.
-double strongAxisMoment(double qy, double Q, double L, double degree) {
+// Strong-axis moment of the row, kN·m, unrounded; alpha is the roof angle
+// the line loads were resolved with.
+double strongAxisMoment(double qy, double Q, double L, double alpha) {
   const double uniform = qy * (L * L) / 8;
-  return Q == 0 ? uniform : uniform + Q * L / 2 * std::cos(degree);
+  return Q == 0 ? uniform : uniform + Q * L / 2 * std::cos(alpha);
 }
 
 // Weak-axis moment of the row: the sag rods shorten the weak-axis span.
-double weakAxisMoment(double qx, double Q, double L, double degree, int rods) {
+double weakAxisMoment(double qx, double Q, double L, double alpha, int rods) {
   const double span2 = L * L;
   if (rods == 1) return qx * span2 / 32;
-  if (rods == 2) return Q == 0 ? qx * span2 / 360 : qx * span2 / 360 + 0.175 * Q * L * std::sin(degree);
-  return Q == 0 ? qx * span2 / 8 : qx * span2 / 8 + Q * L / 2 * std::sin(degree);
+  if (rods == 2) return Q == 0 ? qx * span2 / 360 : qx * span2 / 360 + 0.175 * Q * L * std::sin(alpha);
+  return Q == 0 ? qx * span2 / 8 : qx * span2 / 8 + Q * L / 2 * std::sin(alpha);
 }
 
 // Step 1: the table row by the point load and the sag rods. Any other rod
@@ -77,9 +79,9 @@ void applyRow(DesignCase& dc, double qx, double qy, double Q, int rods) {
   dc.zeta2 = row.zeta2;
   dc.filestring.line(6, kRowHeaders[static_cast<std::size_t>(rods)]);
   dc.filestring.line(8, row.coefficients);
-  const double L = dc.marlolength;
-  dc.mx = truncateTo(strongAxisMoment(qy, Q, L, dc.degree), 2);
-  dc.my = truncateTo(weakAxisMoment(qx, Q, L, dc.degree, rods), 2);
+  const double L = dc.marlolength, alpha = roofAngle(dc);
+  dc.mx = truncateTo(strongAxisMoment(qy, Q, L, alpha), 2);
+  dc.my = truncateTo(weakAxisMoment(qx, Q, L, alpha, rods), 2);
 }
 
 // λy, floored to 0.1, with its line: on the gross section, like ψb.
@@ -118,8 +120,8 @@ void writeBuckling(DesignCase& dc, Single L0, double lambdaY, double ea, const B
          "*(", L0, "/", dc.h, ")^2=", k.zeta);
   r.line(9, "η=2*ζ2*ea/h=2*", dc.zeta2, "*(", ea, ")/", dc.h, "=", k.eta);
   r.line(9, "ψb=4320*A*h*ζ1/(λy^2*Ix)*h/2*(Sqr(η^2+ζ)+η)*(235/fy)");
-  r.line(12, "=4320*", g.area, "*", dc.h, "*", dc.zeta1, "/(", lambdaY, "^2*", g.ix, ")*", dc.h, "/2*(Sqr(", k.eta,
-         "^2+", k.zeta, ")+", k.eta, ")*(235/", dc.steelfyk, ")");
+  r.line(12, "=4320*", g.area, "*", dc.h, "*", dc.zeta1, "/(", lambdaY, "^2*", g.ix, ")*", dc.h, "/2*(Sqr(",
+         operand(k.eta), "^2+", k.zeta, ")+", operand(k.eta), ")*(235/", dc.steelfyk, ")");
   r.line(12, "=", k.psiB);
 }
 
@@ -139,19 +141,23 @@ double cappedPsiB(DesignCase& dc, double psiB) {
   return 1.0;
 }
 
-// The compressed flange tip: point 8 under a downward load, point 3 under uplift.
+// The compressed flange tip: point 8 under a downward load, point 3 under
+// uplift. The stress is the largest of the flange, so its size is what
+// fy limits: a negative σ passes no more than a positive one.
 void flangeStress(DesignCase& dc, double qy, double psiB) {
   refuseUnless(psiB > 0, "整体稳定系数ψb为0，无法计算最大应力，请核对截面尺寸及檩条跨度!");
   const double x0 = dc.centerx;
   const double bending = dc.mx * dc.h / (2 * psiB * dc.ix);
   const double sigma = truncateTo((qy >= 0 ? bending : -bending) + dc.my / dc.iy * (dc.b - x0), 2);
-  const bool passes = sigma <= dc.steelfy;
-  recordStability(dc, qy >= 0 ? "σ8" : "σ3", sigma, passes);
+  const bool passes = std::fabs(sigma) <= dc.steelfy;
+  const char* point = qy >= 0 ? "σ8" : "σ3";
+  recordStability(dc, point, std::fabs(sigma), passes);
+  const std::string size = sigma < 0 ? std::string(",|") + point + "|=" + numText(std::fabs(sigma)) : "";
   dc.filestring.line(9,
                      qy >= 0 ? "最大应力为σ8=mx*h/(2*ψb * ix)+my/iy*(b-x0)＝"
                              : "最大应力为σ3=-mx*h/(2*ψb * ix)+my/iy*(b-x0)＝-",
-                     dc.mx, "*", dc.h, "/(2*", psiB, "*", dc.ix, ")+", dc.my, "/", dc.iy, "*(", dc.b, "-", x0, ")=",
-                     sigma, passes ? "<=fy" : ">fy");
+                     operand(dc.mx), "*", dc.h, "/(2*", psiB, "*", dc.ix, ")+", operand(dc.my), "/", dc.iy,
+                     "*(", dc.b, "-", x0, ")=", sigma, size, passes ? "<=fy" : ">fy");
   dc.filestring.line(3, passes ? "本荷载组合满足檁条稳定要求!" : "本荷载组合不满足檁条稳定要求!(**************)");
 }
 

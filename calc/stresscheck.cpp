@@ -13,6 +13,57 @@ namespace veldrin {
 
 namespace {
 
+// mx/ix·(h/2 − yc) at the upper flange, −mx/ix·(h/2 + yc) at the lower one.
+struct BendingTerm {
+  double mx, ix;
+  Single h, yc;
+  bool below;
+};
+
+void appendReportPiece(std::string& l, const BendingTerm& t) {
+  l += t.below ? "-" + operandText(t.mx) : numText(t.mx);
+  l += "/" + numText(t.ix) + "*";
+  if (t.yc == 0) {
+    l += numText(t.h) + "/2";
+  } else {
+    l += "(" + numText(t.h) + (t.below ? "/2+" : "/2-") + operandText(t.yc) + ")";
+  }
+}
+
+void refuseNonFiniteTerms(const BendingTerm& t) {
+  if (!std::isfinite(t.mx) || !std::isfinite(t.ix) || !std::isfinite(t.h) || !std::isfinite(t.yc)) {
+    throw NonFiniteValue();
+  }
+}
+
+// −my/iy·x0 at the web, +my/iy·(b − x0) at the lips.
+struct LateralTerm {
+  double my, iy;
+  Single b, x0;
+  bool lips;
+};
+
+void appendReportPiece(std::string& l, const LateralTerm& t) {
+  l += (t.lips ? "+" : "-") + operandText(t.my) + "/" + numText(t.iy) + "*";
+  l += t.lips ? "(" + numText(t.b) + "-" + numText(t.x0) + ")" : numText(t.x0);
+}
+
+void refuseNonFiniteTerms(const LateralTerm& t) {
+  if (!std::isfinite(t.my) || !std::isfinite(t.iy) || !std::isfinite(t.b) || !std::isfinite(t.x0)) {
+    throw NonFiniteValue();
+  }
+}
+
+const char* cornerLabel(Corner c, bool centroidMoved) {
+  switch (c) {
+    case Corner::Seven: return centroidMoved ? "σ7=mx/ix*(h/2-yc)-my/iy*x0=" : "σ7=mx/ix*h/2-my/iy*x0=";
+    case Corner::Eight: return centroidMoved ? "σ8=mx/ix*(h/2-yc)+my/iy*(b-x0)=" : "σ8=mx/ix*h/2+my/iy*(b-x0)=";
+    case Corner::Three: return centroidMoved ? "σ3=-mx/ix*(h/2+yc)+my/iy*(b-x0)=" : "σ3=-mx/ix*h/2+my/iy*(b-x0)=";
+    case Corner::Four: return centroidMoved ? "σ4=-mx/ix*(h/2+yc)-my/iy*x0=" : "σ4=-mx/ix*h/2-my/iy*x0=";
+  }
+  return "";
+}
+
 // One combination's moments, the floored centroid position and the stresses.
 struct Check {
   double mx, my;
@@ -26,16 +77,18 @@ void resetWidths(DesignCase& dc) {
   dc.be11 = dc.be12 = dc.be21 = dc.be22 = halfB;
 }
 
+void cornerLineOf(DesignCase& dc, const Check& c, Corner corner, double sigma) {
+  cornerLine(dc, corner, c.mx, c.my, c.x0, c.yc, sigma);
+}
+
 void upperFlangeLines(DesignCase& dc, const Check& c) {
   ReportText& r = dc.filestring;
   r.line(7, c.mx >= 0 ? "1.檩条上翼缘为一边支撑一边卷边非均匀受压板件，计算板端点7、8处应力(压应力为正值，拉应力为负值):"
                       : "1.檩条上翼缘为一边支撑一边卷边非均匀受拉板件，计算板端点7、8处应力(压应力为正值，拉应力为负值):");
   r.line(11, "A.点7处应力为:");
-  r.line(13, "σ7=mx/ix*h/2-my/iy*x0=", c.mx, "/", dc.ix, "*", dc.h, "/2-", c.my, "/", dc.iy, "*", c.x0, "=", c.s.s7,
-         "MPa");
+  cornerLineOf(dc, c, Corner::Seven, c.s.s7);
   r.line(11, "B.点8处应力为:");
-  r.line(13, "σ8=mx/ix*h/2+my/iy*(b-x0)=", c.mx, "/", dc.ix, "*", dc.h, "/2+", c.my, "/", dc.iy, "*(", dc.b, "-", c.x0,
-         ")=", c.s.s8, "MPa");
+  cornerLineOf(dc, c, Corner::Eight, c.s.s8);
 }
 
 void lowerFlangeLines(DesignCase& dc, const Check& c) {
@@ -43,27 +96,19 @@ void lowerFlangeLines(DesignCase& dc, const Check& c) {
   r.line(7, c.mx >= 0 ? "2.檩条下翼缘为一边支撑一边卷边受拉板件，计算板端点3、4处应力(压应力为正值，拉应力为负值):"
                       : "2.檩条下翼缘为一边支撑一边卷边非均匀受压板件，计算板端点3、4处应力(压应力为正值，拉应力为负值):");
   r.line(11, "A.点3处应力为:");
-  r.line(13, "σ3=-mx/ix*h/2+my/iy*(b-x0)=-", c.mx, "/", dc.ix, "*", dc.h, "/2+", c.my, "/", dc.iy, "*(", dc.b, "-",
-         c.x0, ")=", c.s.s3, "MPa");
+  cornerLineOf(dc, c, Corner::Three, c.s.s3);
   r.line(11, "B.点4处应力为:");
-  r.line(13, "σ4=-mx/ix*h/2-my/iy*x0=-", c.mx, "/", dc.ix, "*", dc.h, "/2-", c.my, "/", dc.iy, "*", c.x0, "=", c.s.s4,
-         "MPa");
+  cornerLineOf(dc, c, Corner::Four, c.s.s4);
 }
 
+// The web's ends are the flanges' points 4 and 7, with the same stresses.
 void webLines(DesignCase& dc, const Check& c) {
   ReportText& r = dc.filestring;
   r.line(7, "3.檩条腹板为两边支撑非均匀受压板件，板端点4、7处应力(压应力为正值，拉应力为负值):");
   r.line(11, "A.点4处应力为:");
-  if (c.mx >= 0) {
-    r.line(13, "σ4=-mx/ix*h/2+my/iy*z0=", std::fabs(c.mx), "/", dc.ix, "*", dc.h, "/2+", c.my, "/", dc.iy, "*", dc.z0,
-           "=", c.s.s4, "MPa");
-  } else {
-    r.line(13, "σ4=-mx/ix*h/2-my/iy*z0=", std::fabs(c.mx), "/", dc.ix, "*", dc.h, "/2-", c.my, "/", dc.iy, "*", dc.z0,
-           "=", c.s.s4, "MPa");
-  }
+  cornerLineOf(dc, c, Corner::Four, c.s.s4);
   r.line(11, "B.点7处应力为:");
-  r.line(13, "σ7=mx/ix*h/2-my/iy*z0=", c.mx, "/", dc.ix, "*", dc.h, "/2-", c.my, "/", dc.iy, "*", dc.z0, "=", c.s.s7,
-         "MPa");
+  cornerLineOf(dc, c, Corner::Seven, c.s.s7);
 }
 
 // The flange in tension passes when |σ| <= fy at its web junction.
@@ -115,6 +160,13 @@ CornerStresses cornerStresses(const DesignCase& dc, double mx, double my, Single
   s.s4 = truncateTo(-mx / dc.ix * below - my / dc.iy * x0, 2);
   s.s3 = truncateTo(-mx / dc.ix * below + my / dc.iy * lipArm, 2);
   return s;
+}
+
+void cornerLine(DesignCase& dc, Corner corner, double mx, double my, Single x0, Single yc, double sigma) {
+  const bool below = corner == Corner::Three || corner == Corner::Four;
+  const bool lips = corner == Corner::Eight || corner == Corner::Three;
+  dc.filestring.line(13, cornerLabel(corner, yc != 0), BendingTerm{mx, dc.ix, dc.h, yc, below},
+                     LateralTerm{my, dc.iy, dc.b, x0, lips}, "=", sigma, "MPa");
 }
 
 CornerStresses checkedCornerStresses(const DesignCase& dc, double mx, double my) {

@@ -22,6 +22,13 @@ CornerStresses cornerStresses(const DesignCase& dc, double mx, double my, Single
 // centroid offset yc counting under CECS102:98 only.
 CornerStresses checkedCornerStresses(const DesignCase& dc, double mx, double my);
 
+enum class Corner { Seven, Eight, Three, Four };
+
+// The line "σ7=mx/ix*h/2-my/iy*x0=…=σ7MPa" of one corner (indent 13), with
+// the operands the stress was formed from: each moment with its sign, and
+// (h/2-yc) or (h/2+yc) once the centroid has moved off mid-height.
+void cornerLine(DesignCase& dc, Corner corner, double mx, double my, Single x0, Single yc, double sigma);
+
 // max(|σ7|, |σ8|, |σ3|, |σ4|).
 double largestMagnitude(const CornerStresses& s);
 

@@ -8,6 +8,7 @@
 #include "basetypes/checkresult.h"
 #include "basetypes/reporttext.h"
 #include "basetypes/single.h"
+#include "input/purlinsystem.h"
 
 namespace veldrin {
 
@@ -36,6 +37,7 @@ struct DesignCase {
   int deflectionLimit = -1;     // Combo2 position: 0 = 1/150, 1 = 1/240, 2 = 1/360
   int sheetingRestrains = 0;    // Check1: 0 clear, 1 ticked, 2 greyed
   bool rodsRestrainLowerFlange = false;  // Check2: the sag rods hold the lower flange too
+  PurlinSystem line;            // section family and span system (GB 51022-2015 only)
 
   // Derived values.
   double adjustfactor = 0;      // fcw

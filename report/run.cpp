@@ -127,7 +127,7 @@ void writeReport(const FormState& form, DesignCase& dc, Platform& ui, std::strin
   }
   writeHeaderAndKnownConditions(dc);
   step = "荷载组合计算";
-  const double alpha = truncateTo(std::atan(static_cast<double>(dc.degree)), 3);
+  const double alpha = roofAngle(dc);
   heading(dc, "二、线荷载设计值计算");
   const LoadCombinations combos = loadCombinations(dc, alpha);
   dc.labout += "荷载组合计算完毕!" + std::string(14, ' ');

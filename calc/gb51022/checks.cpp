@@ -172,7 +172,8 @@ StabilitySection stabilityAt(const SectionStrength& s, const StabilityFactors& k
     st.lipLateral[i] = shown(-lateral * fb.lips);
     st.webPoint[i] = shown(bending + lateral * fb.web);
     st.lipPoint[i] = shown(bending - lateral * fb.lips);
-    largest = std::max({largest, st.webPoint[i], st.lipPoint[i]});
+    // A point that My turns into tension still may not exceed f in size.
+    largest = std::max({largest, std::fabs(st.webPoint[i]), std::fabs(st.lipPoint[i])});
   }
   st.record = record(CheckSection::Stability, combination, k.suction ? CheckElement::Lower : CheckElement::Upper,
                      s.moments.location, "sigma", largest, f, "MPa",

@@ -46,7 +46,7 @@ struct StabilityFactors {
 };
 
 // 8.1.1-2 at one span section: σ = Mx/(φbx·Wex) + My/Wey at the two points of
-// the compressed flange, for each sense of My; the record keeps the largest.
+// the compressed flange, for each sense of My; the record keeps the largest in size.
 struct StabilitySection {
   SpanMoments moments;
   std::array<double, 2> webPoint{}, lipPoint{};  // per sense, MPa as shown

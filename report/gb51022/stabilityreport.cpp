@@ -43,7 +43,7 @@ void writeSection(ReportText& r, const StabilitySection& s) {
            s.lipPoint[i], "MPa");
   }
   const CheckResult& c = s.record;
-  r.line(kBase + 6, "σ=", c.demand, "MPa", c.passes ? "<=" : ">", "f=", c.limit, "MPa", verdictTail(c));
+  r.line(kBase + 6, "|σ|=", c.demand, "MPa", c.passes ? "<=" : ">", "f=", c.limit, "MPa", verdictTail(c));
 }
 
 const char* kindName(PlateKind k) {

@@ -117,9 +117,9 @@ TEST(EffectiveWidth, WebWithOneEndUnstressedIsPartlyCompressed) {
   EXPECT_EQ(got[2], at(11, "λp=b/(t*28.1*kσ^0.5*(235/fy)^0.5)＝1.275"));  // 250/(70.25·√7.787)
   EXPECT_EQ(got[3], at(11, "因为1.2<λp,ρ=0.64-0.24*(λp-1.2)=0.622"));
   EXPECT_EQ(got[4], at(11, "截面部分受压,he=ρ*hc=0.622*250=155.5"));
-  // compression at 7: the 0.4 part lies toward 7, under the fixed labels
-  EXPECT_EQ(got[5], at(15, "he1=0.6*he+h-hc=0.6*155.5+250-250=62.2"));
-  EXPECT_EQ(got[6], at(15, "he2=0.4*he=0.4*155.5=93.3"));
+  // compression at 7: he1 lies at 7 and is the 0.4 part, each with its own formula
+  EXPECT_EQ(got[5], at(15, "he1=0.4*he=0.4*155.5=62.2"));
+  EXPECT_EQ(got[6], at(15, "he2=0.6*he+h-hc=0.6*155.5+250-250=93.3"));
   EXPECT_EQ(dc.he1, 62.2);
   EXPECT_EQ(dc.he2, 93.3);
   EXPECT_TRUE(dc.effectflag);
@@ -134,8 +134,8 @@ TEST(EffectiveWidth, WebInPureBendingUsesTheMendedCoefficient) {
       at(11, "λp=b/(t*28.1*kσ^0.5*(235/fy)^0.5)＝0.727"),  // 250/(70.25·√23.904)
       at(11, "因为λp<=0.8,ρ=1.000"),
       at(11, "截面部分受压,he=ρ*hc=1*125=125"),
-      at(15, "he1=0.6*he+h-hc=0.6*125+250-125=50"),
-      at(15, "he2=0.4*he=0.4*125=200"),
+      at(15, "he1=0.4*he=0.4*125=50"),
+      at(15, "he2=0.6*he+h-hc=0.6*125+250-125=200"),
       at(15, "he1+he2=50+200=250>=h=250并且σ4<σ3<fy=215MPa"),
       at(11, "腹板满足强度要求!"),
   };
@@ -164,8 +164,8 @@ TEST(EffectiveWidth, PartlyCompressedLowerFlange) {
   EXPECT_EQ(got[0], at(11, "截面边缘正应力比值β=σ4/σ3＝-2"));
   EXPECT_EQ(got[1], at(11, "kσ=16/(sqrt((1+β)^2+0.112*(1-β)^2)+(1+β))＝38.365"));
   EXPECT_EQ(got[4], at(11, "截面部分受压,be=ρ*bc=1*50=50"));
-  EXPECT_EQ(got[5], at(15, "be21=0.4*bc=0.4*50=20"));
-  EXPECT_EQ(got[6], at(15, "be22=0.6*hc=0.6*50=55"));
+  EXPECT_EQ(got[5], at(15, "be21=0.4*be=0.4*50=20"));
+  EXPECT_EQ(got[6], at(15, "be22=0.6*be+b-bc=0.6*50+75-50=55"));
   EXPECT_EQ(got[7], at(15, "be21+be22=20+55=75>b=75并且σ4<σ3<fy=215MPa"));
   EXPECT_EQ(got[8], at(11, "下翼缘满足强度要求!"));
 }
@@ -197,6 +197,14 @@ TEST(EffectiveWidth, OverstressedWebAndLowerFlangeGetTheirFailureLines) {
   youxiaokuandu_code1(lower, 200, 230, lower.b, 2);
   EXPECT_EQ(lines(lower).back(), at(11, "檩条下翼缘最大压应力σ3>fy=215MPa,下翼缘不满足强度要求!(************)"));
   EXPECT_EQ(lower.labout, "下翼缘应力超标,不满足要求");
+
+  // Stressed against the usual sense (σ8 in tension), the flange is judged
+  // by its largest stress in size, never by a negative one.
+  DesignCase upper = section();
+  youxiaokuandu_code1(upper, 300, -50, upper.b, 1);
+  EXPECT_EQ(lines(upper).back(), at(11, "檩条上翼缘最大应力|σ7|=300MPa>fy=215MPa,上翼缘不满足强度要求!(************)"));
+  ASSERT_EQ(upper.checks.size(), 1u);
+  EXPECT_EQ(upper.checks[0].demand, 300);
 }
 
 TEST(EffectiveWidth, NeverClearsTheFlagAndIgnoresUnknownElements) {
@@ -219,7 +227,7 @@ TEST(EffectiveWidthGuards, FlangeWithUnstressedSecondEndTakesBetaZero) {
   EXPECT_TRUE(contains(dc, at(11, "截面边缘正应力比值β=σ8/σ7＝0/100=0\r\n")));
   EXPECT_TRUE(contains(dc, "＝7.787\r\n"));
   EXPECT_TRUE(contains(dc, at(15, "be11=0.4*be=0.4*75=30\r\n")));
-  EXPECT_TRUE(contains(dc, at(15, "be12=0.6*be=0.6*75=45\r\n")));
+  EXPECT_TRUE(contains(dc, at(15, "be12=0.6*be+b-bc=0.6*75+75-75=45\r\n")));
   EXPECT_TRUE(contains(dc, "上翼缘满足强度要求!"));
 
   DesignCase lower = section();

@@ -76,7 +76,7 @@ TEST(StabilitySection, TieGoesToOneAndThreeIsAlwaysChecked) {
   };
   EXPECT_EQ(choiceLines(lines), expected);
   EXPECT_EQ(momentChecked(lines, "<一>荷载组合一稳定计算"), "1000000");
-  EXPECT_EQ(momentChecked(lines, "<二>荷载组合三稳定计算"), "--1000000");  // "＝-" then its own sign
+  EXPECT_EQ(momentChecked(lines, "<二>荷载组合三稳定计算"), "-(-1000000)");  // "＝-" then its own sign, in brackets
 }
 
 TEST(StabilitySection, PointLoadNamesOnlyTwoAndAddsCombinationSix) {

@@ -52,7 +52,7 @@ std::vector<std::string> momentsWithoutPointLoad(const std::string& qx, const st
 const std::vector<std::string> kCombinationSix = {
     "   <二>荷载组合六强度计算",
     "       强轴弯矩设计值为:",
-    "           Mx=qy*L^2/8+Q*L/2*cos(α)1*2^2/8+1.4*2/2*cos(3.43)=1.89KN.m",
+    "           Mx=qy*L^2/8+Q*L/2*cos(α)=1*2^2/8+1.4*2/2*cos(3.43)=1.89KN.m",
     "       弱轴弯矩设计值为:",
     "           My=qx*L^2/8+Q*L/2*Sin(α)=0.6*2^2/8+1.4*2/2*sin(3.43)=0.38KN.m",
 };
@@ -151,7 +151,7 @@ TEST(GoverningStrength, DefaultCaseChoosesThreeThenSix) {
       "           My=qx*L^2/8=0.01*7.2^2/8=0.06KN.m",
       "   <二>荷载组合六强度计算",
       "       强轴弯矩设计值为:",
-      "           Mx=qy*L^2/8+Q*L/2*cos(α)0.84*7.2^2/8+1.4*7.2/2*cos(3.43)=10.47KN.m",
+      "           Mx=qy*L^2/8+Q*L/2*cos(α)=0.84*7.2^2/8+1.4*7.2/2*cos(3.43)=10.47KN.m",
       "       弱轴弯矩设计值为:",
       "           My=qx*L^2/8+Q*L/2*Sin(α)=0.04*7.2^2/8+1.4*7.2/2*sin(3.43)=0.56KN.m",
   };

@@ -41,7 +41,7 @@ TEST(MomentFormulas, NoRodsWithoutPointLoad) {
 TEST(MomentFormulas, NoRodsWithPointLoad) {
   // 5.4432 + 1.4·3.6·cos α and 0.2592 + 1.4·3.6·sin α; the strong label ends without "="
   EXPECT_EQ(momentLines({0.04, 0.84, 1.4, 7.2, 0}),
-            expectedLines("Mx=qy*L^2/8+Q*L/2*cos(α)0.84*7.2^2/8+1.4*7.2/2*cos(3.43)=10.47KN.m",
+            expectedLines("Mx=qy*L^2/8+Q*L/2*cos(α)=0.84*7.2^2/8+1.4*7.2/2*cos(3.43)=10.47KN.m",
                           "My=qx*L^2/8+Q*L/2*Sin(α)=0.04*7.2^2/8+1.4*7.2/2*sin(3.43)=0.56KN.m"));
 }
 
@@ -52,7 +52,7 @@ TEST(MomentFormulas, OneRodWithoutPointLoad) {
 
 TEST(MomentFormulas, OneRodIgnoresThePointLoadSideways) {
   EXPECT_EQ(momentLines({0.04, 0.84, 1.4, 7.2, 1}),
-            expectedLines("Mx=qy*L^2/8+Q*L/2*cos(α)0.84*7.2^2/8+1.4*7.2/2*cos(3.43)=10.47KN.m",
+            expectedLines("Mx=qy*L^2/8+Q*L/2*cos(α)=0.84*7.2^2/8+1.4*7.2/2*cos(3.43)=10.47KN.m",
                           "My=qx*L^2/32=0.04*7.2^2/32=0.06KN.m"));
 }
 
@@ -64,14 +64,14 @@ TEST(MomentFormulas, TwoRodsWithoutPointLoad) {
 TEST(MomentFormulas, TwoRodsKeepAShareOfThePointLoad) {
   // 0.144 + 0.175·1.4·3.6·sin α = 0.1968; without the share it would be 0.44
   EXPECT_EQ(momentLines({1, 2, 1.4, 7.2, 2}),
-            expectedLines("Mx=qy*L^2/8+Q*L/2*cos(α)2*7.2^2/8+1.4*7.2/2*cos(3.43)=17.99KN.m",
+            expectedLines("Mx=qy*L^2/8+Q*L/2*cos(α)=2*7.2^2/8+1.4*7.2/2*cos(3.43)=17.99KN.m",
                           "My=qx*L^2/360+0.175*Q*L/2*Sin(α)=1*7.2^2/360+0.175*1.4*7.2/2*sin(3.43)=0.19KN.m"));
 }
 
 TEST(MomentFormulas, AnyPointLoadAtAllTakesItsFormula) {
   const std::vector<std::string> lines = momentLines({0, 0, 0.001, 2, 0});
   ASSERT_EQ(lines.size(), 4u);
-  EXPECT_EQ(lines[1], "           Mx=qy*L^2/8+Q*L/2*cos(α)0*2^2/8+0.001*2/2*cos(3.43)=0KN.m");
+  EXPECT_EQ(lines[1], "           Mx=qy*L^2/8+Q*L/2*cos(α)=0*2^2/8+0.001*2/2*cos(3.43)=0KN.m");
 }
 
 TEST(MomentTruncation, TowardMinusInfinityOnBothAxes) {
@@ -84,14 +84,14 @@ TEST(MomentTruncation, TowardMinusInfinityOnBothAxes) {
 
 TEST(MomentSlope, FlatRoofPutsThePointLoadOnTheStrongAxisOnly) {
   EXPECT_EQ(momentLines({0, 0, 2, 2, 0}, 0.0),
-            expectedLines("Mx=qy*L^2/8+Q*L/2*cos(α)0*2^2/8+2*2/2*cos(0)=2KN.m",
+            expectedLines("Mx=qy*L^2/8+Q*L/2*cos(α)=0*2^2/8+2*2/2*cos(0)=2KN.m",
                           "My=qx*L^2/8+Q*L/2*Sin(α)=0*2^2/8+2*2/2*sin(0)=0KN.m"));
 }
 
 TEST(MomentSlope, AngleShownFromTheArcTangentOfTheSlope) {
   // arctan 0.1 = 5.7106°; sin α = 0.0995 gives 10·0.0995 = 0.995
   EXPECT_EQ(momentLines({0, 0, 10, 2, 0}, 0.1),
-            expectedLines("Mx=qy*L^2/8+Q*L/2*cos(α)0*2^2/8+10*2/2*cos(5.71)=9.95KN.m",
+            expectedLines("Mx=qy*L^2/8+Q*L/2*cos(α)=0*2^2/8+10*2/2*cos(5.71)=9.95KN.m",
                           "My=qx*L^2/8+Q*L/2*Sin(α)=0*2^2/8+10*2/2*sin(5.71)=0.99KN.m"));
 }
 

@@ -57,7 +57,7 @@ TEST(Stability, WritesEveryLineOfTheDerivationWithItsIndent) {
       "         ζ=4*Iω/(h^2*Iy)+0.156*It/Iy*(L0/h)^2=4*1920000000/(200^2*100000)+0.156*0/100000*(1000/200)^2=1.92",
       "         η=2*ζ2*ea/h=2*0.46*(-100)/200=-0.46",
       "         ψb=4320*A*h*ζ1/(λy^2*Ix)*h/2*(Sqr(η^2+ζ)+η)*(235/fy)",
-      "            =4320*1000*200*1.13/(100^2*9760000)*200/2*(Sqr(-0.46^2+1.92)+-0.46)*(235/235)",
+      "            =4320*1000*200*1.13/(100^2*9760000)*200/2*(Sqr((-0.46)^2+1.92)+(-0.46))*(235/235)",
       "            =1",
       "      因为ψb>0.7,所以ψb=1.091-0.274/ψb＝1.091-0.274/1＝0.817",
       "         最大应力为σ8=mx*h/(2*ψb * ix)+my/iy*(b-x0)＝1000000*200/(2*0.817*9760000)+0/100000*(75-32)=12.54<=fy",
@@ -113,7 +113,7 @@ TEST(Stability, ZeroLoadIsDownwardAndUpliftUsesPointThreeWithBothMinusSigns) {
   // corrected to 1.091 − 0.274/0.96 = 0.80558 → 0.805 (by hand).
   DesignCase uplift = halfPsiCase();
   stability_code2(uplift, 8, -85.36, 0, 0);
-  EXPECT_TRUE(hasLine(uplift, "         最大应力为σ3=-mx*h/(2*ψb * ix)+my/iy*(b-x0)＝--10670000*200/(2*0.805*21340000)+"
+  EXPECT_TRUE(hasLine(uplift, "         最大应力为σ3=-mx*h/(2*ψb * ix)+my/iy*(b-x0)＝-(-10670000)*200/(2*0.805*21340000)+"
                               "1000000/100000*(75-63.5)=177.11<=fy"));
 }
 
@@ -160,7 +160,7 @@ TEST(Stability, SteelFactorTakesTheYieldStrength) {
   dc.steelfy = 300;
   dc.steelfyk = 345;
   stability_code2(dc, 0, 8, 0, 0);
-  EXPECT_TRUE(hasLine(dc, "            =4320*1000*200*1.13/(100^2*9760000)*200/2*(Sqr(-0.46^2+1.92)+-0.46)*(235/345)"));
+  EXPECT_TRUE(hasLine(dc, "            =4320*1000*200*1.13/(100^2*9760000)*200/2*(Sqr((-0.46)^2+1.92)+(-0.46))*(235/345)"));
   EXPECT_TRUE(hasLine(dc, "            =0.681"));
 }
 
@@ -175,7 +175,7 @@ TEST(Stability, FactorOnTheGrossSectionStressOnTheCurrentOne) {
   dc.iw = 1e6;
   stability_code2(dc, 0.8, 8, 0, 0);
   EXPECT_TRUE(hasLine(dc, "      檩条弯矩作用平面外的长细比λy=L0/Sqr(Iy/A)=1000/Sqr(100000/1000)=100"));
-  EXPECT_TRUE(hasLine(dc, "            =4320*1000*200*1.13/(100^2*9760000)*200/2*(Sqr(-0.46^2+1.92)+-0.46)*(235/235)"));
+  EXPECT_TRUE(hasLine(dc, "            =4320*1000*200*1.13/(100^2*9760000)*200/2*(Sqr((-0.46)^2+1.92)+(-0.46))*(235/235)"));
   // 10^6·200/(2·0.817·8·10^6) + 10^5/(9·10^4)·(75 − 32) = 15.30 + 47.78 = 63.07 (by hand)
   EXPECT_TRUE(hasLine(dc, "         最大应力为σ8=mx*h/(2*ψb * ix)+my/iy*(b-x0)＝1000000*200/(2*0.817*8000000)+"
                           "100000/90000*(75-32)=63.07<=fy"));
@@ -201,18 +201,31 @@ TEST(Stability, CorrectedFactorAboveOneIsTakenAsOne) {
 TEST(Stability, PointLoadTermsFollowTheRowAndAnyNonZeroLoadSelectsThem) {
   DesignCase none = roundCase();
   none.degree = 0.5;
-  stability_code2(none, 8, 8, 2, 0);
-  EXPECT_DOUBLE_EQ(none.mx, 1.87e6);  // 1 + cos 0.5 = 1.8776
-  EXPECT_DOUBLE_EQ(none.my, 1.47e6);  // 1 + sin 0.5 = 1.4794
+  stability_code2(none, 8, 8, 2, 0);  // the roof angle, not the slope: α = atan 0.5 floored = 0.463
+  EXPECT_DOUBLE_EQ(none.mx, 1.89e6);  // 1 + cos α = 1.8947 (cos 0.5 would give 1.87)
+  EXPECT_DOUBLE_EQ(none.my, 1.44e6);  // 1 + sin α = 1.4466 (sin 0.5 would give 1.47)
 
   DesignCase two = roundCase();
   two.degree = 0.5;
   stability_code2(two, 3.6, 8, 2, 2);
-  EXPECT_DOUBLE_EQ(two.my, 0.17e6);  // 0.01 + 0.35·sin 0.5 = 0.1778
+  EXPECT_DOUBLE_EQ(two.my, 0.16e6);  // 0.01 + 0.35·sin α = 0.1663
 
   DesignCase tiny = roundCase();
   stability_code2(tiny, 0, 8, 1e-6, 0);
   EXPECT_TRUE(hasLine(tiny, "        ζ1=1.35; ζ2=0.55"));
+}
+
+// The largest stress of the flange is limited by its size: a negative σ8
+// (here My against the slope) fails like a positive one, and its record
+// keeps the size.
+TEST(Stability, NegativeStressIsJudgedByItsSize) {
+  DesignCase dc = roundCase();
+  stability_code2(dc, -80, 8, 0, 0);  // 12.54 − 10^7/10^5·43 = −4287.46
+  EXPECT_TRUE(hasLine(dc, "         最大应力为σ8=mx*h/(2*ψb * ix)+my/iy*(b-x0)＝1000000*200/(2*0.817*9760000)+"
+                          "(-10000000)/100000*(75-32)=-4287.46,|σ8|=4287.46>fy"));
+  ASSERT_EQ(dc.checks.size(), 1u);
+  EXPECT_EQ(dc.checks[0].demand, 4287.46);
+  EXPECT_FALSE(dc.checks[0].passes);
 }
 
 TEST(Stability, LateralLengthForEachSagRodCount) {
