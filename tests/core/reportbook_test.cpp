@@ -52,7 +52,7 @@ TEST(ReportBook, TitleBlockOfTheDefaultCase) {
                       {"檩条间距", "1.5m"},
                       {"跨中拉条", "0根"},
                       {"验算结论", "本檩条有4项验算不满足要求!"},
-                      {"最大利用率", "3.804(荷载组合六 稳定 σ8)"}};
+                      {"最大利用率", "3.800(荷载组合六 稳定 σ8)"}};
   EXPECT_EQ(title.facts.rows, facts);
   EXPECT_EQ(title.facts.headerRows, 0u);
   const Rows signOff = {{"", "签名", "日期"}, {"设计", "", ""}, {"校对", "", ""}, {"审核", "", ""}};
