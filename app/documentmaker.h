@@ -6,6 +6,7 @@
 #include <string>
 
 #include "figures/sectiongeometry.h"
+#include "report/reportbook.h"
 
 namespace veldrin {
 
@@ -13,8 +14,8 @@ enum class DocumentKind { Text, Rtf, Pdf };
 
 struct DocumentRequest {
   DocumentKind kind = DocumentKind::Text;
-  std::string report;       // the report text (UTF-8, CR LF)
-  std::string projectName;  // the footer of each PDF page
+  ReportBook book;          // the title block, the report text (UTF-8, CR LF) and its tables
+  std::string projectName;  // the footer of each page
   SectionDims section;      // the figure at the document's head
 };
 

@@ -16,9 +16,6 @@ namespace veldrin {
 
 namespace {
 
-// A ratio of 2 gives a figure sharp on paper; its shown size stays 6000 twips.
-constexpr double kFigurePixelRatio = 2;
-
 // A command run without a desktop session: the off-screen platform's note
 // about the missing runtime folder says nothing to the user.
 void quietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
@@ -44,11 +41,11 @@ class OffscreenApplication {
 
 std::string makeDocument(const DocumentRequest& request) {
   const OffscreenApplication application;
-  const RichContent content =
-      reportContent(QString::fromStdString(request.report), sectionPicture(request.section, kFigurePixelRatio));
-  const QByteArray bytes = request.kind == DocumentKind::Pdf
-                               ? pdfFile(content, QString::fromStdString(request.projectName))
-                               : writeRtf(content);
+  // A ratio of 2 gives a figure sharp on paper; its shown size stays 6000 twips.
+  const RichContent content = bookContent(request.book, sectionPicture(request.section, kPaperPixelRatio));
+  const QString projectName = QString::fromStdString(request.projectName);
+  const QByteArray bytes = request.kind == DocumentKind::Pdf ? pdfFile(content, projectName)
+                                                             : writeRtf(content, projectName);
   if (bytes.isEmpty()) throw std::runtime_error("Qt could not draw the document");
   return bytes.toStdString();
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <ctime>
 #include <iostream>
 #include <optional>
@@ -13,6 +14,7 @@
 #include "casefile/casefile.h"
 #include "input/numberrules.h"
 #include "report/checksjson.h"
+#include "report/reportbook.h"
 #include "report/run.h"
 #include "basetypes/runstop.h"
 
@@ -21,7 +23,7 @@ namespace veldrin {
 namespace {
 
 const char* const kUsage =
-    "usage: veldrin-report CASE.in [--json] [--web-ratio R]... [-o FILE]\n"
+    "usage: veldrin-report CASE.in [--json] [--web-ratio R]... [--date YYYY-MM-DD] [-o FILE]\n"
     "       veldrin-report --lightest CASE.in [--json] [--catalogue FILE] [-o FILE]\n"
     "\n"
     "Opens the design case CASE.in as the main window's Open command does,\n"
@@ -30,10 +32,14 @@ const char* const kUsage =
     "line ends) to standard output, or to FILE with -o.\n"
     "\n"
     "A FILE ending in .pdf is written as an A4 PDF document, one ending in .rtf\n"
-    "as a rich-text document; both carry the section figure at their head. Any\n"
-    "other name gets the plain text. FILE is replaced whole or not at all; an\n"
-    "existing FILE that is not a regular file (a device, a folder) or that may\n"
-    "not be written (write-protected) is refused, and so is a link to nothing.\n"
+    "as a rich-text document: the calculation book, with a title block at the\n"
+    "head of page 1 (project, code, section, span, verdict, a sign-off table\n"
+    "and the date of the run), the section figure, then the report with its\n"
+    "summary as a table, and the project name and page number in each page's\n"
+    "footer. Any other name gets the plain text. FILE is replaced whole or not\n"
+    "at all; an existing FILE that is not a regular file (a device, a folder)\n"
+    "or that may not be written (write-protected) is refused, and so is a link\n"
+    "to nothing.\n"
     "\n"
     "  --web-ratio R  answers the web-ratio dialog of GBJ18-87 (the effective\n"
     "                 width-to-thickness ratio of the web); given several times,\n"
@@ -47,6 +53,8 @@ const char* const kUsage =
     "                 \"combination\", \"element\", \"quantity\", \"demand\", \"limit\",\n"
     "                 \"unit\", \"utilisation\", \"passes\", \"location\"}, ...]}, one\n"
     "                 record per verdict of the report, in report order\n"
+    "  --date D       the date of the run the title block of a .pdf or .rtf\n"
+    "                 gives as 计算日期 (YYYY-MM-DD); today's by default\n"
     "  -o FILE        writes the report to FILE (.txt, .rtf, .pdf) instead of\n"
     "                 standard output; with --json the JSON, whatever the name\n"
     "  --lightest     instead of the report, runs the whole calculation of the\n"
@@ -95,6 +103,7 @@ struct Arguments {
   bool json = false;  // the verdicts as JSON instead of the report
   bool lightest = false;
   std::optional<std::string> catalogue;
+  std::optional<std::string> runDate;  // --date
 };
 
 // Message boxes become "title: text" lines; the dialog takes the --web-ratio
@@ -122,6 +131,14 @@ class CommandLinePlatform : public Platform {
   std::ostream& err_;
 };
 
+// YYYY-MM-DD with a month and a day that can be.
+bool isDate(const std::string& text) {
+  int year = 0, month = 0, day = 0;
+  char tail = 0;
+  if (text.size() != 10 || std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &year, &month, &day, &tail) != 3) return false;
+  return text[4] == '-' && text[7] == '-' && month >= 1 && month <= 12 && day >= 1 && day <= 31;
+}
+
 std::optional<Arguments> parseArguments(const std::vector<std::string>& args, std::ostream& err) {
   Arguments parsed;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -137,6 +154,12 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& args, st
       parsed.lightest = true;
     } else if (a == "--catalogue" && hasValue) {
       parsed.catalogue = args[++i];
+    } else if (a == "--date" && hasValue) {
+      parsed.runDate = args[++i];
+      if (!isDate(*parsed.runDate)) {
+        err << "veldrin-report: --date wants a date YYYY-MM-DD, not \"" << *parsed.runDate << "\"\n";
+        return std::nullopt;
+      }
     } else if (a == "-o" && hasValue) {
       parsed.output = args[++i];
     } else if (!a.empty() && a[0] != '-' && parsed.caseFile.empty()) {
@@ -164,12 +187,14 @@ DocumentKind kindOf(const std::optional<std::string>& output) {
   return DocumentKind::Text;
 }
 
-std::string currentDateTime() {
+std::string currentTime(const char* format) {
   const std::time_t now = std::time(nullptr);
   char buf[32];
-  std::strftime(buf, sizeof buf, "%Y-%m-%d %H:%M:%S", std::localtime(&now));
+  std::strftime(buf, sizeof buf, format, std::localtime(&now));
   return buf;
 }
+
+std::string currentDateTime() { return currentTime("%Y-%m-%d %H:%M:%S"); }
 
 // The section the figure dialog would draw: h, b, a, t read from the
 // window's boxes as the dialog reads them.
@@ -179,12 +204,13 @@ SectionDims figureSection(const FormState& form) {
 }
 
 // The bytes of the output: the text itself, or the document made from it.
-std::optional<std::string> outputBytes(const Arguments& args, const std::string& report, const FormState& form,
-                                       const DocumentMaker& documents, std::ostream& err) {
+std::optional<std::string> outputBytes(const Arguments& args, const RunOutcome& outcome, const DesignCase& dc,
+                                       const FormState& form, const DocumentMaker& documents, std::ostream& err) {
   const DocumentKind kind = kindOf(args.output);
-  if (kind == DocumentKind::Text) return report;
+  if (kind == DocumentKind::Text) return outcome.report;
   try {
-    return documents({kind, report, form.field(1), figureSection(form)});
+    const ReportBook book = reportBook(outcome, dc, args.runDate.value_or(currentTime("%Y-%m-%d")));
+    return documents({kind, book, form.field(1), figureSection(form)});
   } catch (const std::exception& failed) {
     err << "veldrin-report: cannot make the document \"" << *args.output << "\": " << failed.what() << "\n";
     return std::nullopt;
@@ -252,7 +278,7 @@ int runReportCommand(const std::vector<std::string>& argList, std::ostream& out,
   const RunOutcome outcome = cmdshow_Click(form, dc, platform);
   if (!outcome.completed) return kExitInput;
   if (args->json) return writeReport(*args, jsonText(checksJson(outcome.checks)), out, err);
-  const std::optional<std::string> document = outputBytes(*args, outcome.report, form, documents, err);
+  const std::optional<std::string> document = outputBytes(*args, outcome, dc, form, documents, err);
   if (!document) return kExitIo;
   return writeReport(*args, *document, out, err);
 }

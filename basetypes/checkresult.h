@@ -24,6 +24,7 @@ struct CheckResult {
   bool passes = true;
   CheckLocation location = CheckLocation::None;
   std::string name;  // the check's name in the summary, e.g. "荷载组合三 稳定 σ8"
+  std::string clause;  // the code's clause the check is made to, e.g. "GB 50018-2002 式8.1.1-1"; empty when unnamed
 };
 
 using CheckResults = std::vector<CheckResult>;

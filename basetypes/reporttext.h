@@ -8,8 +8,11 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <utility>
+#include <vector>
 
 #include "basetypes/numbertext.h"
+#include "basetypes/reporttable.h"
 
 namespace veldrin {
 
@@ -47,14 +50,30 @@ class ReportText {
     (appendPiece(l, pieces), ...);  // builds the whole line first: a refused number leaves no half line
     text_ += l;
     text_ += "\r\n";
+    ++lines_;
   }
   void empty() {
-    if (!muted_) text_ += "\r\n";
+    if (muted_) return;
+    text_ += "\r\n";
+    ++lines_;
   }
-  void clear() { text_.clear(); }  // a muted text stays muted
+  // The table's rows lined up, one line each; the table is kept with its
+  // place, so that a document can show it as a table.
+  void table(int indent, ReportTable cells) {
+    if (muted_) return;
+    PlacedTable placed{lines_, indent, std::move(cells)};
+    for (const std::string& row : alignedLines(placed.table)) line(indent, row);
+    tables_.push_back(std::move(placed));
+  }
+  void clear() {  // a muted text stays muted
+    text_.clear();
+    tables_.clear();
+    lines_ = 0;
+  }
   void setMuted(bool muted) { muted_ = muted; }
   bool muted() const { return muted_; }
   const std::string& str() const { return text_; }
+  const std::vector<PlacedTable>& tables() const { return tables_; }
 
  private:
   static void appendPiece(std::string& l, std::string_view s) { l += s; }
@@ -87,6 +106,8 @@ class ReportText {
   }
 
   std::string text_;
+  std::vector<PlacedTable> tables_;
+  std::size_t lines_ = 0;  // lines written so far
   bool muted_ = false;
 };
 

@@ -5,11 +5,15 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QTextFrame>
 #include <QTextImageFormat>
+#include <QTextTable>
 #include <QUrl>
 #include <QVariant>
+#include <utility>
 
 #include "documents/codepage.h"
+#include "documents/richtable.h"
 
 namespace veldrin {
 
@@ -49,6 +53,71 @@ void appendBlock(RichContent& content, const QTextDocument& document, const QTex
   }
 }
 
+// The title paragraph's mark in the document.
+constexpr int kTitleProperty = QTextFormat::UserProperty + 10;
+constexpr qreal kTitlePoints = 16;
+
+// A document always holds a paragraph before a table at its start and after
+// one at its end; they are the document's, not the content's.
+void dropFrameNeighbours(QString& text) {
+  const QString leading = QLatin1Char('\n') + RichContent::tableMark;
+  const QString trailing = RichContent::tableMark + QLatin1Char('\n');
+  if (text.startsWith(leading)) text.remove(0, 1);
+  if (text.endsWith(trailing)) text.chop(1);
+}
+
+// Places the content paragraph by paragraph: a paragraph that is a table
+// mark alone becomes the next table, the others text with their pictures.
+class ContentPlacer {
+ public:
+  ContentPlacer(QTextDocument& document, const RichContent& content) : cursor_(&document), content_(content) {}
+
+  void placeAll() {
+    const QStringList paragraphs = content_.text.split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < paragraphs.size(); ++i) {
+      if (paragraphs[i] == RichContent::tableMark && nextTable_ < content_.tables.size()) {
+        insertTable(cursor_, content_.tables[nextTable_++]);
+        cursor_.movePosition(QTextCursor::End);
+        afterTable_ = true;  // the document's paragraph after the table takes the next text
+        continue;
+      }
+      if (i > 0 && !std::exchange(afterTable_, false)) cursor_.insertBlock(QTextBlockFormat(), plain_);
+      placeParagraph(paragraphs[i], i == 0 && content_.titled);
+    }
+  }
+
+ private:
+  void placeParagraph(const QString& paragraph, bool title) {
+    QTextCharFormat format = plain_;  // text after a picture must not take the picture's format
+    if (title) makeTitle(format);
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < paragraph.size(); ++i) {
+      if (paragraph[i] != RichContent::pictureMark && paragraph[i] != RichContent::tableMark) continue;
+      cursor_.insertText(paragraph.mid(start, i - start), format);
+      if (paragraph[i] == RichContent::pictureMark && nextPicture_ < content_.pictures.size()) {
+        insertPicture(cursor_, content_.pictures[nextPicture_++]);
+      }
+      start = i + 1;
+    }
+    cursor_.insertText(paragraph.mid(start), format);
+  }
+
+  void makeTitle(QTextCharFormat& format) {
+    QTextBlockFormat block = cursor_.blockFormat();
+    block.setAlignment(Qt::AlignHCenter);
+    block.setProperty(kTitleProperty, true);
+    cursor_.setBlockFormat(block);
+    format.setFontPointSize(kTitlePoints);
+    format.setFontWeight(QFont::Bold);
+  }
+
+  QTextCursor cursor_;
+  const RichContent& content_;
+  const QTextCharFormat plain_;
+  qsizetype nextPicture_ = 0, nextTable_ = 0;
+  bool afterTable_ = false;
+};
+
 // Every picture placed gets a name of its own within the program's life.
 QUrl nextPictureName() {
   static int serial = 0;
@@ -71,10 +140,21 @@ void insertPicture(QTextCursor& cursor, const RichPicture& picture) {
 
 RichContent contentOf(const QTextDocument& document) {
   RichContent content;
-  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-    if (block != document.begin()) content.text += QLatin1Char('\n');
-    appendBlock(content, document, block);
+  content.titled = document.begin().blockFormat().hasProperty(kTitleProperty);
+  bool first = true;
+  for (QTextFrame::iterator it = document.rootFrame()->begin(); !it.atEnd(); ++it) {
+    const QTextFrame* frame = it.currentFrame();
+    const auto* table = qobject_cast<const QTextTable*>(frame);
+    if (frame && !table) continue;  // no other frames are placed
+    if (!std::exchange(first, false)) content.text += QLatin1Char('\n');
+    if (table) {
+      content.text += RichContent::tableMark;
+      content.tables.append(tableOf(*table));
+    } else {
+      appendBlock(content, document, it.currentBlock());
+    }
   }
+  dropFrameNeighbours(content.text);
   return content;
 }
 
@@ -92,24 +172,19 @@ void copyPictureImages(const QTextDocument& from, QTextDocument& to) {
 
 void placeContent(QTextDocument& document, const RichContent& content) {
   document.clear();
-  QTextCursor cursor(&document);
-  const QTextCharFormat plain;  // text after a picture must not take the picture's format
-  qsizetype start = 0;
-  qsizetype nextPicture = 0;
-  for (qsizetype i = 0; i < content.text.size(); ++i) {
-    if (content.text[i] != RichContent::pictureMark) continue;
-    cursor.insertText(content.text.mid(start, i - start), plain);
-    if (nextPicture < content.pictures.size()) insertPicture(cursor, content.pictures[nextPicture++]);
-    start = i + 1;
-  }
-  cursor.insertText(content.text.mid(start), plain);
+  ContentPlacer(document, content).placeAll();
 }
 
 QByteArray plainTextFile(const RichContent& content) {
   QStringList lines;
+  qsizetype nextTable = 0;
   for (QString line : content.text.split(QLatin1Char('\n'))) {
-    if (line.contains(RichContent::pictureMark)) {
-      line.remove(RichContent::pictureMark);
+    if (line == RichContent::tableMark && nextTable < content.tables.size()) {
+      lines << tableLines(content.tables[nextTable++]);
+      continue;
+    }
+    if (line.contains(RichContent::pictureMark) || line.contains(RichContent::tableMark)) {
+      line.remove(RichContent::pictureMark).remove(RichContent::tableMark);
       if (line.isEmpty()) continue;
     }
     lines << line;
@@ -120,8 +195,8 @@ QByteArray plainTextFile(const RichContent& content) {
 RichContent plainContent(const QString& text) {
   QString paragraphs = text;
   paragraphs.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  paragraphs.remove(RichContent::pictureMark);  // a text file holds no pictures
-  return {paragraphs, {}};
+  paragraphs.remove(RichContent::pictureMark).remove(RichContent::tableMark);  // a text file holds neither
+  return {paragraphs, {}, {}, false};
 }
 
 QString decodeTextFile(const QByteArray& bytes) {

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 
 class QTextCursor;
 class QTextDocument;
@@ -22,12 +23,29 @@ struct RichPicture {
   QSizeF shownSize() const { return size.isEmpty() ? image.deviceIndependentSize() : size; }
 };
 
+// A table: its rows of cells, the first headerRows of them column titles.
+struct RichTable {
+  QList<QStringList> rows;
+  int headerRows = 0;
+  QList<Qt::Alignment> alignments;  // per column, Qt::AlignLeft or Qt::AlignRight; missing = left
+  QList<int> minColumns;            // per column, the least width in half-width columns (room to write in)
+  int indent = 0;                   // half-width columns between the margin and the table
+
+  int columnCount() const;
+  Qt::Alignment alignmentOf(int column) const;
+  int minColumnsOf(int column) const;
+};
+
 struct RichContent {
-  // '\n' ends a paragraph; each U+FFFC stands for the next picture in order.
+  // '\n' ends a paragraph; each U+FFFC stands for the next picture in order,
+  // each U+E000 (a paragraph of its own) for the next table.
   QString text;
   QList<RichPicture> pictures;
+  QList<RichTable> tables;
+  bool titled = false;  // the first paragraph is the document's title: centred, large, bold
 
   static constexpr QChar pictureMark = QChar(0xFFFC);
+  static constexpr QChar tableMark = QChar(0xE000);
 };
 
 // The document's paragraphs and inline pictures (pictures that cannot be
@@ -45,7 +63,8 @@ void copyPictureImages(const QTextDocument& from, QTextDocument& to);
 void placeContent(QTextDocument& document, const RichContent& content);
 
 // The text for a ".txt" file: UTF-8, CR LF line ends; pictures dropped, and a
-// paragraph that held nothing but pictures is dropped with them.
+// paragraph that held nothing but pictures is dropped with them; a table's
+// rows lined up with blanks.
 QByteArray plainTextFile(const RichContent& content);
 
 // A plain text (any line ends) as content without pictures.

@@ -15,6 +15,7 @@ namespace veldrin {
 namespace {
 
 constexpr double twipsPerPixel = 15.0;
+constexpr int twipsPerColumn = 100;  // a half-width column of the 10-point font
 
 bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -33,14 +34,29 @@ bool isHiddenDestination(const QByteArray& word) {
 // Control words that stand for one character.
 const QHash<QByteArray, QChar>& characterWords() {
   static const QHash<QByteArray, QChar> words = {
-      {"tab", QLatin1Char('\t')}, {"cell", QLatin1Char('\t')}, {"emdash", QChar(0x2014)},
+      {"tab", QLatin1Char('\t')}, {"emdash", QChar(0x2014)},
       {"endash", QChar(0x2013)},  {"bullet", QChar(0x2022)},   {"lquote", QChar(0x2018)},
       {"rquote", QChar(0x2019)},  {"ldblquote", QChar(0x201C)}, {"rdblquote", QChar(0x201D)},
       {"emspace", QChar(0x2003)}, {"enspace", QChar(0x2002)},  {"qmspace", QChar(0x2005)}};
   return words;
 }
 
-bool isParagraphWord(const QByteArray& word) { return word == "par" || word == "line" || word == "row" || word == "sect" || word == "page"; }
+bool isParagraphWord(const QByteArray& word) { return word == "par" || word == "line" || word == "sect" || word == "page"; }
+
+// The table being read: rows are gathered between \trowd and \row, cells
+// end with \cell; the paragraph's alignment (\qr) is the cell's.
+struct TableState {
+  bool open = false;   // a table stands at the end of the text
+  bool inRow = false;  // between \trowd and \row
+  bool headerRow = false;
+  int indent = 0;  // twips (\trleft)
+  int gap = 0;     // twips each side of a cell's text (\trgaph)
+  QList<int> edges;  // the cells' right edges (\cellx)
+  QList<int> columnRoom;  // half-width columns of each cell of the last row
+  QString cell;
+  QStringList row;
+  QList<Qt::Alignment> alignments;
+};
 
 struct GroupState {
   bool hidden = false;
@@ -74,6 +90,14 @@ class RtfReader {
   void flushBytes();
   void finishPicture();
   bool skipsFallback();
+  QString& sink() { return table_.inRow ? table_.cell : out_.text; }
+  void tableWord(const QByteArray& name, int number);
+  void startRow();
+  void endCell();
+  void endRow();
+  void closeTable();
+  void finishTable();
+  void endParagraph();
 
   const QByteArray& in_;
   qsizetype pos_ = 0;
@@ -84,6 +108,9 @@ class RtfReader {
   int fallbackLeft_ = 0;
   bool starred_ = false;
   PictureState picture_;
+  TableState table_;
+  bool centred_ = false;  // the paragraph's alignment is \qc
+  bool rightAligned_ = false;
 };
 
 RichContent RtfReader::read() {
@@ -95,6 +122,7 @@ RichContent RtfReader::read() {
     else if (c != '\r' && c != '\n') text(c);
   }
   flushBytes();
+  if (std::exchange(table_.open, false)) finishTable();  // a table at the document's end
   return out_;
 }
 
@@ -168,7 +196,13 @@ void RtfReader::word(const QByteArray& name, bool hasNumber, int number) {
   } else if (name == "ansicpg") {
     if (const char* charset = charsetOfCodePage(number)) charset_ = charset;
   } else if (isParagraphWord(name)) {
-    character(QLatin1Char('\n'));
+    endParagraph();
+  } else if (name == "trowd" || name == "trhdr" || name == "trleft" || name == "trgaph" || name == "cellx" ||
+             name == "cell" || name == "row") {
+    tableWord(name, number);
+  } else if (name == "pard" || name == "ql" || name == "qc" || name == "qr" || name == "qj") {
+    centred_ = name == "qc";
+    rightAligned_ = name == "qr";
   } else if (characterWords().contains(name)) {
     character(characterWords().value(name));
   }
@@ -192,8 +226,7 @@ void RtfReader::text(char c) {
     pendingBytes_ += c;  // an unescaped byte of the document's code page
     return;
   }
-  flushBytes();
-  out_.text += QLatin1Char(c);
+  character(QLatin1Char(c));
 }
 
 void RtfReader::ansiByte(char byte) {
@@ -205,7 +238,92 @@ void RtfReader::character(QChar c) {
   if (group().hidden) return;
   flushBytes();
   fallbackLeft_ = 0;
-  out_.text += c;
+  if (c == RichContent::pictureMark || c == RichContent::tableMark) return;  // only this reader places them
+  if (!table_.inRow) closeTable();
+  sink() += c;
+}
+
+// A paragraph mark: the title when it ends a centred first paragraph.
+void RtfReader::endParagraph() {
+  flushBytes();
+  if (table_.inRow) {
+    table_.cell += QLatin1Char(' ');  // a cell's paragraphs on one line
+    return;
+  }
+  if (centred_ && !out_.text.isEmpty() && !out_.text.contains(QLatin1Char('\n')) && out_.tables.isEmpty()) {
+    out_.titled = true;
+  }
+  character(QLatin1Char('\n'));
+}
+
+void RtfReader::tableWord(const QByteArray& name, int number) {
+  flushBytes();
+  if (name == "trowd") startRow();
+  else if (name == "trhdr") table_.headerRow = true;
+  else if (name == "trleft") table_.indent = number;
+  else if (name == "trgaph") table_.gap = number;
+  else if (name == "cellx") table_.edges << number;
+  else if (name == "cell" && table_.inRow) endCell();
+  else if (name == "row" && table_.inRow) endRow();
+}
+
+void RtfReader::startRow() {
+  if (table_.inRow) return;  // a row's definition given twice
+  table_.inRow = true;
+  table_.headerRow = false;
+  table_.indent = table_.gap = 0;
+  table_.edges.clear();
+  table_.cell.clear();
+  table_.row.clear();
+  table_.alignments.clear();
+}
+
+void RtfReader::endCell() {
+  table_.row << table_.cell.trimmed();
+  table_.alignments << (rightAligned_ ? Qt::AlignRight : Qt::AlignLeft);
+  table_.cell.clear();
+}
+
+// A row of other columns, or a title row after the body, starts a new table,
+// in a paragraph of its own.
+void RtfReader::endRow() {
+  table_.inRow = false;
+  const bool sameTable = table_.open && !out_.tables.isEmpty() &&
+                         out_.tables.last().columnCount() == table_.row.size() &&
+                         !(table_.headerRow && out_.tables.last().headerRows < out_.tables.last().rows.size());
+  if (!sameTable) {
+    closeTable();
+    if (!out_.text.isEmpty() && !out_.text.endsWith(QLatin1Char('\n'))) out_.text += QLatin1Char('\n');
+    out_.text += RichContent::tableMark;
+    out_.tables.append(RichTable{});
+    out_.tables.last().indent = table_.indent / static_cast<int>(twipsPerColumn);
+    table_.open = true;
+  }
+  RichTable& table = out_.tables.last();
+  table.rows << table_.row;
+  table_.columnRoom.clear();
+  for (qsizetype c = 0; c < table_.edges.size(); ++c) {
+    const int left = c == 0 ? table_.indent : table_.edges[c - 1];
+    table_.columnRoom << std::max(0, (table_.edges[c] - left - 2 * table_.gap) / twipsPerColumn);
+  }
+  if (table_.headerRow && table.headerRows == table.rows.size() - 1) ++table.headerRows;
+  table.alignments = table_.alignments;
+}
+
+// The paragraph after a table; an empty column keeps the room it was given.
+void RtfReader::closeTable() {
+  if (!std::exchange(table_.open, false)) return;
+  finishTable();
+  out_.text += QLatin1Char('\n');
+}
+
+void RtfReader::finishTable() {
+  RichTable& table = out_.tables.last();
+  for (int c = 0; c < table.columnCount(); ++c) {
+    bool empty = table.rows.size() > table.headerRows;
+    for (int r = table.headerRows; r < table.rows.size(); ++r) empty = empty && table.rows[r].value(c).isEmpty();
+    table.minColumns << (empty ? table_.columnRoom.value(c) : 0);
+  }
 }
 
 // After \uN the next characters are the fallback for readers without
@@ -219,8 +337,10 @@ bool RtfReader::skipsFallback() {
 void RtfReader::flushBytes() {
   if (pendingBytes_.isEmpty()) return;
   const std::optional<QString> decoded = decodeCharset(pendingBytes_, charset_);
-  out_.text += decoded ? *decoded : QString::fromLatin1(pendingBytes_);
+  const QString text = decoded ? *decoded : QString::fromLatin1(pendingBytes_);
   pendingBytes_.clear();
+  if (!table_.inRow) closeTable();
+  sink() += text;
 }
 
 void RtfReader::finishPicture() {
@@ -233,6 +353,8 @@ void RtfReader::finishPicture() {
     shown = QSizeF(picture.goalWidth * picture.scaleX / 100 / twipsPerPixel,
                    picture.goalHeight * picture.scaleY / 100 / twipsPerPixel);
   }
+  if (table_.inRow) return;  // a table's cells hold text only
+  closeTable();
   out_.text += RichContent::pictureMark;
   out_.pictures.append({image, shown});
 }

@@ -160,7 +160,7 @@ FigurePlan legendPlan(const SectionDims& s, double z0, double d) {
   return plan;
 }
 
-FigurePlan dialogPlan(const SectionDims& s, const LineModelProperties& props) {
+FigurePlan dialogPlan(const SectionDims& s, double z0, double d) {
   FigurePlan plan(kFigureWidth, kFigureHeight);
   const std::optional<std::int16_t> scale = dialogScale(plan.height(), s.h);
   if (!scale) return plan;
@@ -169,7 +169,7 @@ FigurePlan dialogPlan(const SectionDims& s, const LineModelProperties& props) {
   drawOutline(plan, p, mapped(bendCentres(s), *scale, w, h), *scale, s.t);
   numberPoints(plan, p);
   const double xw = (p[4].x + p[5].x) / 2, ym = (p[4].y + p[5].y) / 2;
-  const MarkerLayout m{xw, ym, double(*scale), props.z0, props.d, xw - *scale * props.d, 0, " 0"};
+  const MarkerLayout m{xw, ym, double(*scale), z0, d, xw - *scale * d, 0, " 0"};
   drawAxes(plan, m);
   drawMarkers(plan, m);
   return plan;

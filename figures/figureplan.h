@@ -68,7 +68,8 @@ class FigurePlan {
 FigurePlan legendPlan(const SectionDims& s, double z0, double d);
 
 // The figure of the section dialog (kFigureWidth x kFigureHeight): scale
-// floor(H/h - 10); z0 and d of the line model. Empty when there is no scale.
-FigurePlan dialogPlan(const SectionDims& s, const LineModelProperties& p);
+// floor(H/h - 10); z0 and d as the report computes them (not finite: no
+// markers). Empty when there is no scale.
+FigurePlan dialogPlan(const SectionDims& s, double z0, double d);
 
 }  // namespace veldrin

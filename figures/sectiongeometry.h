@@ -1,6 +1,6 @@
 #pragma once
-// The C section as the two drawings see it: the outline in mm, the scale of
-// a picture, and the simple line-model properties listed beside the figure.
+// The C section as the two drawings see it: the outline in mm and the scale
+// of a picture.
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -38,18 +38,5 @@ std::array<FigurePoint, 4> bendCentres(const SectionDims& s);
 // fit a 16-bit integer or is 0 or below: then nothing is drawn.
 std::optional<std::int16_t> legendScale(double pictureHeight, double h);  // Int(H/h - 3)
 std::optional<std::int16_t> dialogScale(double pictureHeight, double h);  // floor(H/h - 10)
-
-// The line model on the outer dimensions: web, flanges and lips as lines of
-// length h, b and a, no bends, full plate widths. Values in mm units; a
-// value that cannot be formed (a zero divisor) is inf or NaN.
-struct LineModelProperties {
-  double area = 0, z0 = 0, ix0 = 0, iy0 = 0, d = 0, e0 = 0, it0 = 0, iw0 = 0;
-};
-
-LineModelProperties lineModelProperties(const SectionDims& s);
-
-// The seven lines of Label5, each ending CR LF. A property that is not a
-// finite number is left out rather than shown as inf or NaN.
-std::string propertyListText(const LineModelProperties& p);
 
 }  // namespace veldrin

@@ -100,13 +100,20 @@ void heading(DesignCase& dc, const char* title) {
   dc.filestring.line(0, title);
 }
 
-// GB 51022-2015: its own sections one to five, then the same summary and banner.
-void writeGb51022Report(const FormState& form, DesignCase& dc, std::string& step) {
-  writeProjectHeader(dc);
-  writeGb51022Sections(dc, step);
+// Section six and the banner, the same under every code. The design answer
+// (建议), written from the records like the rest, goes between the summary and
+// the banner.
+void writeResults(const FormState& form, DesignCase& dc) {
   heading(dc, "六、验算结果汇总");
   writeSummary(dc.filestring, dc.checks);
   writeBanner(dc, form.field(3));
+}
+
+// GB 51022-2015: its own sections one to five.
+void writeGb51022Report(const FormState& form, DesignCase& dc, std::string& step) {
+  writeProjectHeader(dc);
+  writeGb51022Sections(dc, step);
+  writeResults(form, dc);
 }
 
 // The report from section one to the banner; `step` names the part being
@@ -136,9 +143,7 @@ void writeReport(const FormState& form, DesignCase& dc, Platform& ui, std::strin
   step = "檩条构造以及变形计算";
   heading(dc, "五、檩条构造以及变形计算");
   slendernessAndDeflection(dc, alpha);
-  heading(dc, "六、验算结果汇总");
-  writeSummary(dc.filestring, dc.checks);
-  writeBanner(dc, form.field(3));
+  writeResults(form, dc);
 }
 
 bool runSteps(const FormState& form, DesignCase& dc, Platform& ui, std::string& step) {
@@ -182,7 +187,7 @@ RunOutcome cmdshow_Click(const FormState& form, DesignCase& dc, Platform& ui, Re
     return {};
   }
   if (!dc.errstr.empty()) listsComplete(dc, ui);  // nothing in the run sets it; kept for the same box
-  return {true, dc.filestring.str(), dc.checks};
+  return {true, dc.filestring.str(), dc.checks, dc.filestring.tables()};
 }
 
 }  // namespace veldrin

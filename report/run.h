@@ -3,7 +3,9 @@
 // finished report. The desktop program, the headless command and the tests
 // all go through this one function.
 #include <string>
+#include <vector>
 
+#include "basetypes/reporttable.h"
 #include "input/designcase.h"
 #include "input/formstate.h"
 #include "toolkit/platform.h"
@@ -14,6 +16,7 @@ struct RunOutcome {
   bool completed = false;  // false: the run stopped with a message box, no report
   std::string report;      // the whole text for the result window (CR LF lines)
   CheckResults checks;     // every verdict the report writes, in report order
+  std::vector<PlacedTable> tables;  // the report's tables (section six), by their lines in report
 };
 
 // Written: the report text is built and returned. Quiet: the same run,

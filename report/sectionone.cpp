@@ -9,17 +9,8 @@ namespace {
 constexpr int kBase = 3;  // the base indent n
 
 void writeSectionProperties(DesignCase& dc) {
-  ReportText& r = dc.filestring;
-  r.line(kBase, "17.檩条截面特性为:");
-  r.line(kBase + 4, "A=", dc.area, "mm2");
-  r.line(kBase + 4, "z0=", dc.z0, "mm");
-  r.line(kBase + 4, "Ix=", dc.ix, "mm4");
-  r.line(kBase + 4, "Iy=", dc.iy, "mm4");
-  r.line(kBase + 4, "It=", dc.it, "mm4");
-  r.line(kBase + 4, "Iω=", dc.iw, "mm6");
-  r.line(kBase + 4, "d=", dc.d, "mm");
-  r.line(kBase + 4, "e0=", dc.e0, "mm");
-  r.line(kBase + 4, "Uy=", dc.uy, "mm5");
+  dc.filestring.line(kBase, "17.檩条截面特性为:");
+  writeSectionPropertyLines(dc.filestring, dc, kBase + 4);
 }
 
 void writeCodeItems(DesignCase& dc) {
@@ -36,6 +27,18 @@ void writeCodeItems(DesignCase& dc) {
 }
 
 }  // namespace
+
+void writeSectionPropertyLines(ReportText& r, const DesignCase& dc, int indent) {
+  r.line(indent, "A=", dc.area, "mm2");
+  r.line(indent, "z0=", dc.z0, "mm");
+  r.line(indent, "Ix=", dc.ix, "mm4");
+  r.line(indent, "Iy=", dc.iy, "mm4");
+  r.line(indent, "It=", dc.it, "mm4");
+  r.line(indent, "Iω=", dc.iw, "mm6");
+  r.line(indent, "d=", dc.d, "mm");
+  r.line(indent, "e0=", dc.e0, "mm");
+  r.line(indent, "Uy=", dc.uy, "mm5");
+}
 
 void writeProjectHeader(DesignCase& dc) {
   ReportText& r = dc.filestring;

@@ -10,6 +10,9 @@ void writeHeaderAndKnownConditions(DesignCase& dc);
 // the same under every design code.
 void writeRoofLoadItems(ReportText& r, const DesignCase& dc);
 
+// The nine section properties of item 17 (A, z0, Ix … Uy), each with its unit.
+void writeSectionPropertyLines(ReportText& r, const DesignCase& dc, int indent);
+
 // The project name and number and the empty line after them (the report restarts).
 void writeProjectHeader(DesignCase& dc);
 

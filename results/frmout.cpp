@@ -48,7 +48,6 @@ FrmOut::FrmOut(ResultHost& host) : host_(host) {
   placeWidgets();  // a hidden window gets its first resize event only when shown
   doccount_ = 1;
   list_->addItem(QString::fromUtf8(frmouttext::firstEntry));
-  figure_ = host_.sectionFigure();
 }
 
 FrmOut::~FrmOut() {
@@ -118,12 +117,11 @@ void FrmOut::placeWidgets() {
   list_->setGeometry(px(listLeft), px(listTop), px(listWidth), list_->sizeHint().height());
 }
 
-void FrmOut::showReport(const QString& report) {
-  // Placed as plain text: the box's own plain-text setter would give the new
-  // text the format of a picture standing at the caret.
-  placeReport(*box(1)->document(), reportContent(report, figure_));
+void FrmOut::showReport(const ReportBook& book) {
+  // Placed whole: the box's own plain-text setter would give the new text
+  // the format of a picture standing at the caret.
+  placeReport(*box(1)->document(), bookContent(book, host_.sectionFigure()));
   box(1)->document()->setModified(true);  // made, not yet saved
-  figure_ = QImage();  // only the first report of this window's life carries it
   box(1)->moveCursor(QTextCursor::Start);
   show();
   raise();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "documents/richcontent.h"
+#include "report/reportbook.h"
 #include "toolkit/qt/windowtoolkit.h"
 
 class QComboBox;
@@ -22,7 +23,7 @@ class ResultHost {
  public:
   virtual ~ResultHost() = default;
   virtual QString projectName() const = 0;  // the whole text of Text1
-  virtual QImage sectionFigure() = 0;       // the figure dialog's current picture (loads it hidden)
+  virtual QImage sectionFigure() = 0;       // the figure dialog's section, drawn for paper (loads it hidden)
   virtual void showMainWindow() = 0;
 };
 
@@ -34,10 +35,11 @@ class FrmOut : public QWidget {
   static FrmOut* load(ResultHost& host);  // loads the window if it is not loaded
   static FrmOut* loadedInstance();        // nullptr when not loaded
 
-  // The calculation command's hand-over: replaces the plain text of box 1 and
-  // shows the window modeless; doccount, the displayed box and the title stay.
-  // The first report after the window loads gets the section figure at its head.
-  void showReport(const QString& report);
+  // The calculation command's hand-over: replaces box 1 by the calculation
+  // book (title block, the section figure, the report) and shows the window
+  // modeless; doccount, the displayed box and the title stay. Every report
+  // gets the figure of the section it was run on.
+  void showReport(const ReportBook& book);
 
   int doccount() const { return doccount_; }  // open documents are boxes 1..doccount
   int displayedBox() const;                   // 0 when no box is displayed
@@ -91,7 +93,6 @@ class FrmOut : public QWidget {
   QComboBox* list_ = nullptr;
   QPushButton* windowsButton_ = nullptr;
   int doccount_ = 0;
-  QImage figure_;             // kept at load for the head of the first report
   FileDialogRequest dialog_;  // the one file dialog that Open and Save share
   FileDialogRequest pdfDialog_;
 };

@@ -48,7 +48,8 @@ void FrmOut::saveDocument() {
   const bool rich = target->filterIndex == richTextFilter;
   QTextDocument* document = activeBox()->document();
   const RichContent content = contentOf(*document);
-  if (!writeDocumentFile(target->path, rich ? writeRtf(content) : plainTextFile(content))) return;
+  const QByteArray bytes = rich ? writeRtf(content, host_.projectName()) : plainTextFile(content);
+  if (!writeDocumentFile(target->path, bytes)) return;
   document->setModified(false);
   setWindowTitle(QString::fromUtf8(frmouttext::titlePrefix) + target->path);
 }

@@ -16,12 +16,21 @@ double shown(double stress) { return truncateTo(stress, 2); }
 
 const char* locationName(CheckLocation l) { return l == CheckLocation::Rods ? "拉条处" : "跨中"; }
 
+// The clauses each check is made to.
+constexpr char kStrengthClause[] = "GB 50018-2002 式8.1.1-1";
+constexpr char kStabilityClause[] = "GB 50018-2002 式8.1.1-2";
+constexpr char kShearClause[] = "GB 51022-2015 式9.1.5-2";
+constexpr char kRatioClause[] = "GB 50018-2002 表4.3.2";
+constexpr char kDeflectionClause[] = "GB 51022-2015 表3.3.2";
+
 // A demand against its limit, the values as the report shows them.
 CheckResult record(CheckSection section, int combination, CheckElement element, CheckLocation location,
-                   const char* quantity, double demand, double limit, const char* unit, std::string name) {
+                   const char* quantity, double demand, double limit, const char* unit, std::string name,
+                   const char* clause) {
   CheckResult r = checkRecord(section, combination, element, quantity, demand, limit, unit, demand <= limit,
                               std::move(name));
   r.location = location;
+  r.clause = clause;
   return r;
 }
 
@@ -43,7 +52,7 @@ ShearCheck shearOf(const GrossSection& g, const Combination& c, double span, dou
   s.h0 = g.h - 6 * g.t;
   s.tau = shown(3 * s.v * 1000 / (2 * s.h0 * g.t));
   s.record = record(CheckSection::Shear, c.number, CheckElement::Web, CheckLocation::None, "tau", s.tau, fv, "MPa",
-                    combinationName(c.number) + " 剪应力");
+                    combinationName(c.number) + " 剪应力", kShearClause);
   return s;
 }
 
@@ -79,7 +88,8 @@ RatioCheck ratioOf(PlateKind kind, double width, double t, double limit, CheckEl
   r.width = width;
   r.ratio = truncateTo(width / t, 2);
   r.limit = limit;
-  r.record = record(CheckSection::Ratio, 0, element, CheckLocation::None, quantity, r.ratio, limit, "", name);
+  r.record = record(CheckSection::Ratio, 0, element, CheckLocation::None, quantity, r.ratio, limit, "", name,
+                    kRatioClause);
   return r;
 }
 
@@ -106,6 +116,7 @@ DeflectionCheck deflectionOf(const DesignCase& dc, const GrossSection& g, const 
   // Only v = 0 is no deflection: beyond ten spans the ratio shows 1/0 and fails.
   d.record = deflectionRecord(c.number, c.number == 6 ? "gravity" : "wind", d.ratio, d.limit,
                               d.v == 0 || d.ratio >= d.limit, d.v, span, combinationName(c.number) + " 挠度");
+  d.record.clause = kDeflectionClause;
   return d;
 }
 
@@ -119,9 +130,9 @@ SectionStrength strengthAt(const GrossSection& g, const SpanMoments& m, int comb
   const double lower = std::max(largestLower(s.senses[0]), largestLower(s.senses[1]));
   const std::string where = combinationName(combination) + " " + locationName(m.location);
   s.upper = record(CheckSection::Strength, combination, CheckElement::Upper, m.location, "sigma", upper, f, "MPa",
-                   where + " 上翼缘强度");
+                   where + " 上翼缘强度", kStrengthClause);
   s.lower = record(CheckSection::Strength, combination, CheckElement::Lower, m.location, "sigma", lower, f, "MPa",
-                   where + " 下翼缘强度");
+                   where + " 下翼缘强度", kStrengthClause);
   return s;
 }
 
@@ -166,7 +177,8 @@ StabilitySection stabilityAt(const SectionStrength& s, const StabilityFactors& k
   }
   st.record = record(CheckSection::Stability, combination, k.suction ? CheckElement::Lower : CheckElement::Upper,
                      s.moments.location, "sigma", largest, f, "MPa",
-                     combinationName(combination) + " " + locationName(s.moments.location) + " 整体稳定");
+                     combinationName(combination) + " " + locationName(s.moments.location) + " 整体稳定",
+                     kStabilityClause);
   return st;
 }
 

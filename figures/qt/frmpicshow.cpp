@@ -14,6 +14,7 @@
 #include "figures/qt/screendensity.h"
 #include "figures/qt/sectionpicture.h"
 #include "input/numberrules.h"
+#include "report/sectionlisting.h"
 #include "toolkit/qt/guardedcommand.h"
 #include "toolkit/qt/windowtoolkit.h"
 
@@ -76,7 +77,7 @@ FrmPicShow* FrmPicShow::loadedInstance() { return theDialog; }
 
 FrmPicShow::FrmPicShow(SectionTextSource& source) : source_(source) {
   setObjectName("frmpicshow");
-  setWindowTitle("檁条图例(单位:mm2)");
+  setWindowTitle("檁条图例");
   buildControls();
 }
 
@@ -97,13 +98,13 @@ void FrmPicShow::buildControls() {
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-// The frame around the property list; room for all seven lines even when
-// fewer can be formed, so the window keeps its size.
+// The frame around the property list; room for all nine lines even when
+// none can be formed, so the window keeps its size.
 QWidget* FrmPicShow::buildFrame() {
   auto* frame = named(new QGroupBox("檁条截面信息", this), "Frame1");
   label5_ = named(new QLabel(frame), "Label5");
   label5_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label5_->setMinimumHeight(label5_->fontMetrics().lineSpacing() * 7);
+  label5_->setMinimumHeight(label5_->fontMetrics().lineSpacing() * 9);
   (new QVBoxLayout(frame))->addWidget(label5_);
   return frame;
 }
@@ -140,18 +141,20 @@ void FrmPicShow::pressCommand1() { command1_->click(); }
 
 QImage FrmPicShow::picture() const { return picture1_->image(); }
 
+QImage FrmPicShow::paperPicture() const { return sectionPicture(drawn_, kPaperPixelRatio); }
+
 // Always draws the main window's current section: what was typed into the
-// dialog's own fields is overwritten first.
+// dialog's own fields is overwritten first. The list and the markers are the
+// report's own section, so the two never disagree.
 void FrmPicShow::command1Click() {
   setSectionTexts(source_.sectionTexts());
-  SectionDims dims;
-  dims.h = leadingNumber(texts_[0]->text().toStdString());
-  dims.b = leadingNumber(texts_[1]->text().toStdString());
-  dims.a = leadingNumber(texts_[2]->text().toStdString());
-  dims.t = leadingNumber(texts_[3]->text().toStdString());
-  const LineModelProperties properties = lineModelProperties(dims);
-  picture1_->draw(dialogPlan(dims, properties));
-  label5_->setText(QString::fromStdString(propertyListText(properties)));
+  drawn_.h = leadingNumber(texts_[0]->text().toStdString());
+  drawn_.b = leadingNumber(texts_[1]->text().toStdString());
+  drawn_.a = leadingNumber(texts_[2]->text().toStdString());
+  drawn_.t = leadingNumber(texts_[3]->text().toStdString());
+  const ReportedSection reported = reportedSection(drawn_, source_.designCode());
+  picture1_->draw(dialogPlan(drawn_, reported.z0, reported.d));
+  label5_->setText(QString::fromStdString(reported.lines));
   WindowToolkit::current().setClipboardImage(picture1_->image());
 }
 

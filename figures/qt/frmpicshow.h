@@ -1,10 +1,13 @@
 #pragma once
-// The section figure dialog: the scaled section, its seven line-model
-// properties, and the picture the result window puts at the head of its
-// first report.
+// The section figure dialog: the scaled section, the properties the report
+// computes for it (each with its unit), and the picture the result window
+// puts at the head of its reports.
 #include <QImage>
 #include <QWidget>
 #include <array>
+
+#include "figures/sectiongeometry.h"
+#include "input/designcase.h"
 
 class QLabel;
 class QLayout;
@@ -20,6 +23,7 @@ class SectionTextSource {
  public:
   virtual ~SectionTextSource() = default;
   virtual std::array<QString, 4> sectionTexts() const = 0;  // h, b, a, t as typed
+  virtual DesignCode designCode() const = 0;                // the code whose properties are listed
   virtual void showMainWindow() = 0;
 };
 
@@ -33,6 +37,8 @@ class FrmPicShow : public QWidget {
   void setSectionTexts(const std::array<QString, 4>& texts);  // into Text1..Text4
   void pressCommand1();
   QImage picture() const;
+  // The section of the last drawing, drawn for paper (kPaperPixelRatio).
+  QImage paperPicture() const;
 
  protected:
   explicit FrmPicShow(SectionTextSource& source);
@@ -52,6 +58,7 @@ class FrmPicShow : public QWidget {
   QLabel* label5_ = nullptr;
   QPushButton* command1_ = nullptr;
   std::array<QLineEdit*, 4> texts_{};
+  SectionDims drawn_{};  // the section of the last drawing
   bool unloading_ = false;
 };
 

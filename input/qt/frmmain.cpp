@@ -13,6 +13,7 @@
 
 #include "figures/qt/sectionlegend.h"
 #include "input/qt/fieldbox.h"
+#include "report/reportbook.h"
 #include "report/run.h"
 #include "toolkit/qt/guardedcommand.h"
 
@@ -74,6 +75,7 @@ void FrmMain::connectCommands() {
   connect(cmdselect_, &QPushButton::clicked, this, guarded([this] { cmdselectClick(); }));
   for (QRadioButton* code : {optcode1_, optcode2_, optcode3_}) {
     connect(code, &QRadioButton::toggled, this, [this] { codeChanged(); });
+    connect(code, &QRadioButton::toggled, this, guarded([this] { relistSection(); }));
   }
   codeChanged();
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -129,7 +131,10 @@ void FrmMain::rodBoxFollows() {
 
 // The run's report goes to the result window; the panel has its verdict.
 void FrmMain::cmdshowClick() {
-  if (const std::optional<RunOutcome> outcome = calculate()) FrmOut::load(*this)->showReport(toQ(outcome->report));
+  const std::optional<RunOutcome> outcome = calculate();
+  if (!outcome) return;
+  const QString date = runDate_.isEmpty() ? QDate::currentDate().toString("yyyy-MM-dd") : runDate_;
+  FrmOut::load(*this)->showReport(reportBook(*outcome, dc_, date.toStdString()));
 }
 
 void FrmMain::cmdhelpClick() {
@@ -183,7 +188,17 @@ void FrmMain::closeEveryWindow() {
 
 QString FrmMain::projectName() const { return field(1)->text(); }
 
-QImage FrmMain::sectionFigure() { return FrmPicShow::load(*this)->picture(); }
+QImage FrmMain::sectionFigure() { return FrmPicShow::load(*this)->paperPicture(); }
+
+DesignCode FrmMain::designCode() const {
+  if (optcode2_->isChecked()) return DesignCode::Gbj18;
+  return optcode3_->isChecked() ? DesignCode::Gb51022 : DesignCode::Cecs102;
+}
+
+// The figure dialog lists the section as the selected code's report does.
+void FrmMain::relistSection() {
+  if (FrmPicShow* dialog = FrmPicShow::loadedInstance()) dialog->pressCommand1();
+}
 
 void FrmMain::showMainWindow() {
   show();

@@ -53,6 +53,11 @@ class FrmMain : public QWidget, public ResultHost, public SectionTextSource {
   QImage sectionFigure() override;
   void showMainWindow() override;
   std::array<QString, 4> sectionTexts() const override;
+  DesignCode designCode() const override;
+
+  // The date the calculation book gives as the date of the run; today's
+  // unless set (tests fix it).
+  void setRunDate(QString date) { runDate_ = std::move(date); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -94,6 +99,7 @@ class FrmMain : public QWidget, public ResultHost, public SectionTextSource {
   void showVerdict(const CheckResults& checks);
   void fieldEnter(FieldBox* box);
   void sectionTextChanged();
+  void relistSection();
 
   // The lightest section of the catalogue.
   void cmdselectClick();
@@ -115,6 +121,7 @@ class FrmMain : public QWidget, public ResultHost, public SectionTextSource {
   FileDialogRequest commonDialog1_;  // one dialog for Open and Save: its settings carry over
   FormState savedForm_;              // the window as last opened or saved
   std::function<void()> programEnd_;
+  QString runDate_;  // empty: today
 
   std::array<FieldBox*, kFieldCount> fields_{};
   std::array<QComboBox*, 3> combos_{};

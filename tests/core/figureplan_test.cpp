@@ -122,25 +122,29 @@ TEST(LegendPlan, MarkersFollowZ0AndDOfTheLastRun) {
 }
 
 TEST(DialogPlan, ScaleFourteenAndItsOwnMarkerPlaces) {
-  const LineModelProperties props = lineModelProperties(kDefaults);
-  const FigurePlan plan = dialogPlan(kDefaults, props);
+  const double z0 = 19.6, d = 31.97;  // the report's values for the default section
+  const FigurePlan plan = dialogPlan(kDefaults, z0, d);
   const double xw = kFigureWidth / 2, ym = kFigureHeight / 2;
   const auto lines = stepsOf<LineStep>(plan);
   EXPECT_DOUBLE_EQ(lines[0].x1, xw + 14 * 75);  // P1
-  const double xs = xw - 14 * props.d;
+  const double xs = xw - 14 * d;
   EXPECT_NEAR(stepsOf<DotStep>(plan)[0].cx, xs, 1e-9);
   EXPECT_NEAR(findText(plan, "A")->x, xs - 200, 1e-9);
-  EXPECT_NEAR(findText(plan, "y")->x, xw + 14 * props.z0, 1e-9);
+  EXPECT_NEAR(findText(plan, "y")->x, xw + 14 * z0, 1e-9);
   EXPECT_DOUBLE_EQ(findText(plan, "x")->y, ym);
   EXPECT_DOUBLE_EQ(findText(plan, " 0")->x, kFigureWidth - 530);  // x's index, a number
-  EXPECT_NEAR(findText(plan, "0")->x, xw + 7 * props.z0 + 50, 1e-9);  // z's index, a text
+  EXPECT_NEAR(findText(plan, "0")->x, xw + 7 * z0 + 50, 1e-9);  // z's index, a text
+  const FigurePlan unformed = dialogPlan(kDefaults, std::nan(""), std::nan(""));
+  ASSERT_EQ(stepsOf<DotStep>(unformed).size(), 1u) << "no centroid or shear centre where the section cannot be formed";
+  EXPECT_DOUBLE_EQ(stepsOf<DotStep>(unformed)[0].cx, xw);
+  EXPECT_FALSE(stepsOf<LineStep>(unformed).empty());
 }
 
 TEST(FigurePlans, NoScaleDrawsNothing) {
   EXPECT_TRUE(legendPlan({0, 75, 20, 2.5}, 0, 0).steps().empty());
   EXPECT_TRUE(legendPlan({900, 75, 20, 2.5}, 0, 0).steps().empty());
-  EXPECT_TRUE(dialogPlan({0, 75, 20, 2.5}, lineModelProperties({0, 75, 20, 2.5})).steps().empty());
-  EXPECT_TRUE(dialogPlan({std::nan(""), 75, 20, 2.5}, {}).steps().empty());
+  EXPECT_TRUE(dialogPlan({0, 75, 20, 2.5}, 0, 0).steps().empty());
+  EXPECT_TRUE(dialogPlan({std::nan(""), 75, 20, 2.5}, 0, 0).steps().empty());
 }
 
 TEST(FigurePlans, AbsurdDimensionsNeverReachThePainter) {

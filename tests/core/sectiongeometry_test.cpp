@@ -9,8 +9,6 @@ using veldrin::dialogScale;
 using veldrin::kFigureHeight;
 using veldrin::kLegendHeight;
 using veldrin::legendScale;
-using veldrin::lineModelProperties;
-using veldrin::propertyListText;
 using veldrin::SectionDims;
 
 namespace {
@@ -81,62 +79,4 @@ TEST(Scales, MustFitASixteenBitInteger) {
   EXPECT_EQ(dialogScale(32777.9, 1), 32767);
   EXPECT_FALSE(dialogScale(32778, 1));
   EXPECT_FALSE(legendScale(kLegendHeight, 0.01));  // 265497 twips per mm
-}
-
-TEST(LineModel, DefaultSectionGivesTheListedValues) {
-  const auto p = lineModelProperties(kDefaults);
-  EXPECT_DOUBLE_EQ(p.area, 1100);
-  EXPECT_NEAR(p.z0, 19.6022727, 1e-6);
-  EXPECT_NEAR(p.ix0, 10440416.67, 0.01);
-  EXPECT_NEAR(p.iy0, 842950.994, 0.001);
-  EXPECT_NEAR(p.d, 32.1743924, 1e-6);
-  EXPECT_NEAR(p.e0, 51.7766651, 1e-6);
-  EXPECT_NEAR(p.it0, 2291.6667, 1e-4);
-  EXPECT_NEAR(p.iw0, 10448809770.36, 0.1);
-  EXPECT_EQ(propertyListText(p),
-            "   Area=1100mm2\r\n"
-            "    z0=19.6mm\r\n"
-            "    Ix0=1044.04cm4\r\n"
-            "    Iy0=84.29cm4\r\n"
-            "    e0=51.77mm\r\n"
-            "    It0=0.22cm4\r\n"
-            "    Iω0=10448.809cm6\r\n");
-}
-
-TEST(LineModel, ValuesAreFlooredNotRounded) {
-  veldrin::LineModelProperties p;
-  p.area = 1234.56;   // 1234.5, not 1234.6
-  p.z0 = -0.001;      // floor towards minus infinity
-  p.ix0 = 19999;      // 1.9999 cm4 shows 1.99
-  p.iy0 = 10000;      // exactly 1 cm4
-  p.e0 = 0.29;        // stays 0.29
-  p.it0 = 0;
-  p.iw0 = 1999.9;     // 0.001 cm6
-  EXPECT_EQ(propertyListText(p),
-            "   Area=1234.5mm2\r\n    z0=-0.01mm\r\n    Ix0=1.99cm4\r\n    Iy0=1cm4\r\n"
-            "    e0=0.29mm\r\n    It0=0cm4\r\n    Iω0=0.001cm6\r\n");
-}
-
-TEST(LineModel, PropertiesThatCannotBeFormedAreLeftOut) {
-  // h + 2b + 2a = 0 and Ix0 = 0: z0, Iy0, d, e0 and Iω0 divide by zero.
-  const auto p = lineModelProperties({0, 0, 0, 2});
-  EXPECT_EQ(propertyListText(p), "   Area=0mm2\r\n    Ix0=0cm4\r\n    It0=0cm4\r\n");
-  // An infinite thickness (a number too large for the field): only z0, which
-  // does not depend on t, is left.
-  const double inf = std::numeric_limits<double>::infinity();
-  EXPECT_EQ(propertyListText(lineModelProperties({250, 75, 20, inf})), "    z0=19.6mm\r\n");
-  // A zero height still has a flange and lips to compute with.
-  const std::string noWeb = propertyListText(lineModelProperties({0, 75, 20, 2.5}));
-  EXPECT_NE(noWeb.find("Area=475mm2"), std::string::npos);
-  EXPECT_NE(noWeb.find("Iω0="), std::string::npos);
-}
-
-TEST(LineModel, HugeFiniteValuesThatOverflowTheFloorAreLeftOut) {
-  veldrin::LineModelProperties p;
-  p.area = 1e308;  // 10·A overflows
-  p.z0 = std::nan("");
-  const std::string text = propertyListText(p);
-  EXPECT_EQ(text.find("Area="), std::string::npos);
-  EXPECT_EQ(text.find("z0="), std::string::npos);
-  EXPECT_NE(text.find("Ix0=0cm4"), std::string::npos);
 }

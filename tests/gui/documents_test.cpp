@@ -40,7 +40,7 @@ class HeadlessCommand : public ::testing::Test {
     QProcessEnvironment bare;
     bare.insert("PATH", "/usr/bin:/bin");
     process.setProcessEnvironment(bare);
-    process.start(VELDRIN_REPORT_EXE, {caseFile, "-o", output});
+    process.start(VELDRIN_REPORT_EXE, {caseFile, "--date", "2026-12-08", "-o", output});
     if (!process.waitForFinished(120000)) return -1;
     if (err) *err = QString::fromUtf8(process.readAllStandardError());
     return process.exitCode();
@@ -75,22 +75,46 @@ TEST_F(HeadlessCommand, PdfOfAPassingAndAFailingCase) {
     const QString conclusion = report.section(QString::fromUtf8("结论:"), 1).section("\r\n", 0, 0);
     EXPECT_FALSE(conclusion.isEmpty()) << caseFile;
     EXPECT_TRUE(text.contains(conclusion)) << caseFile << ": " << conclusion.toStdString();
+    // Page 1 opens with the title block and its sign-off table, before the report.
+    const QString first = popplerOutput("pdftotext", {"-f", "1", "-l", "1", "-layout", pdf, "-"});
+    const QStringList head = {"檩条计算书", "项目名称", "计算规范", "檩条截面", "验算结论", "最大利用率",
+                              "签名",       "日期",     "设计",     "校对",     "审核",     "计算日期:2026-12-08"};
+    for (const QString& item : head) EXPECT_TRUE(first.contains(item)) << caseFile << ": " << item.toStdString();
+    EXPECT_LT(first.indexOf(QString::fromUtf8("审核")), first.indexOf(QString::fromUtf8("一、已知条件"))) << caseFile;
+    EXPECT_TRUE(QRegularExpression(QString::fromUtf8("序号\\s+验算项目\\s+计算值\\s+限值\\s+利用率\\s+结论"))
+                    .match(popplerOutput("pdftotext", {"-layout", pdf, "-"}))
+                    .hasMatch())
+        << caseFile;
     const QString images = popplerOutput("pdfimages", {"-list", pdf});
     EXPECT_TRUE(images.contains(QRegularExpression("\\n\\s+1\\s+0 image\\s+800\\s+800 "))) << images.toStdString();
     for (const QString& row : pdfFontRows(pdf)) EXPECT_TRUE(row.contains(" yes ")) << row.toStdString();
   }
 }
 
-TEST_F(HeadlessCommand, RtfCarriesTheFigureAndTheWholeReportOnA4) {
-  const QString report = reportText(source("examples/default.in"));
+// The RTF book: the title block's tables and section six as real RTF tables,
+// page numbers as fields in the footer, the PDF's margins on A4; read back,
+// its text file ends with the report byte for byte.
+TEST_F(HeadlessCommand, RtfCarriesTheTitleBlockTheTablesAndTheWholeReportOnA4) {
+  const QString report = reportText(source("tests/golden/gb51022-default.in"));
   const QString rtf = dir.filePath("report.rtf");
-  ASSERT_EQ(run(source("examples/default.in"), rtf), 0);
+  ASSERT_EQ(run(source("tests/golden/gb51022-default.in"), rtf), 0);
   const QByteArray bytes = bytesOf(rtf);
-  EXPECT_TRUE(bytes.contains("\\paperw11906\\paperh16838"));
+  EXPECT_TRUE(bytes.contains("\\paperw11906\\paperh16838\\margl1134\\margr1134\\margt850\\margb1417\\footery850"));
   EXPECT_TRUE(bytes.contains("\\picw400\\pich400\\picwgoal6000\\pichgoal6000"));
+  EXPECT_TRUE(bytes.contains("{\\field{\\*\\fldinst PAGE}{\\fldrslt 1}}"));
+  EXPECT_TRUE(bytes.contains("{\\field{\\*\\fldinst NUMPAGES}{\\fldrslt 1}}"));
+  EXPECT_EQ(bytes.count("\\trhdr"), 2) << "the sign-off's and section six's title rows";
   const RichContent read = readRtf(bytes);
-  ASSERT_EQ(read.pictures.size(), 1);
-  EXPECT_EQ(read.text, QString(RichContent::pictureMark) + "\n" + plainContent(report).text);
+  EXPECT_TRUE(read.titled);
+  const QString head = QString::fromUtf8("檩条计算书\n") + RichContent::tableMark + "\n\n" + RichContent::tableMark +
+                       QString::fromUtf8("\n计算日期:2026-12-08\n\n") + RichContent::pictureMark + "\n";
+  EXPECT_TRUE(read.text.startsWith(head)) << read.text.left(80).toStdString();
+  ASSERT_EQ(read.tables.size(), 3);
+  EXPECT_EQ(read.tables[0].rows[0], QStringList({"项目名称", "****工程墙(屋)面檁条计算"}));
+  EXPECT_EQ(read.tables[1].rows, QList<QStringList>({{"", "签名", "日期"}, {"设计", "", ""}, {"校对", "", ""}, {"审核", "", ""}}));
+  EXPECT_EQ(read.tables[2].rows[0], QStringList({"序号", "验算项目", "依据", "计算值", "限值", "利用率", "结论"}));
+  EXPECT_EQ(read.tables[2].rows[1][2], QString::fromUtf8("GB 50018-2002 式8.1.1-1"));
+  EXPECT_TRUE(QString::fromUtf8(plainTextFile(read)).endsWith(report)) << "section six lined up again as in the text";
 }
 
 // The figure has the dialog's logical size whatever the pixel ratio: 400

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QTextCursor>
 
 #include "documents/richcontent.h"
@@ -21,7 +22,7 @@ class FrmOutFilesTest : public FrmOutTest {
  protected:
   void SetUp() override {
     FrmOutTest::SetUp();
-    window->showReport(report);  // the figure, then the report, in box 1
+    window->showReport(bookOf(report));  // the figure, then the report, in box 1
   }
   QString boxText(int n) const { return contentOf(*box(n)->document()).text; }
 };
@@ -156,6 +157,32 @@ TEST_F(FrmOutFilesTest, ExportPdfWritesTheDocumentOnA4) {
   for (const QString& row : pdfFontRows(file)) EXPECT_TRUE(row.contains(" yes ")) << row.toStdString();
 }
 
+// Every report of the window carries the figure of its own section, in the
+// window, its RTF and its PDF: the second as the first.
+TEST_F(FrmOutFilesTest, TheSecondReportCarriesItsFigureInTheWindowRtfAndPdf) {
+  press("Cmdnew");
+  QImage changed = testFigure();
+  changed.invertPixels();  // the section was changed between the two runs
+  host.figure = changed;
+  window->showReport(bookOf("second\r\n"));
+  EXPECT_EQ(window->displayedBox(), 2) << "the displayed document stays";
+  emit list()->activated(0);
+  const RichContent shown = contentOf(*box(1)->document());
+  EXPECT_EQ(shown.text, QString(RichContent::pictureMark) + "\nsecond\n");
+  ASSERT_EQ(shown.pictures.size(), 1);
+  EXPECT_EQ(shown.pictures[0].image, changed);
+  EXPECT_EQ(toolkit.clipboardWrites, 0) << "the user's clipboard is left alone";
+
+  saveAs(path("second.rtf"), 1);
+  const RichContent saved = readRtf(fileBytes(path("second.rtf")));
+  ASSERT_EQ(saved.pictures.size(), 1);
+  EXPECT_EQ(saved.pictures[0].image.convertToFormat(QImage::Format_ARGB32), changed);
+  toolkit.saveAnswers.push_back({path("second.pdf"), 1});
+  press("Cmdpdf");
+  const QString images = popplerOutput("pdfimages", {"-list", path("second.pdf")});
+  EXPECT_TRUE(images.contains(QRegularExpression("\\n\\s+1\\s+0 image\\s+48\\s+36 "))) << images.toStdString();
+}
+
 // A figure drawn for a screen of pixel ratio 2 has twice the pixels, not
 // twice the size: the box shows it, and RTF files it, at its logical size.
 TEST_F(FrmOutFilesTest, TheFigureKeepsItsSizeAtAPixelRatioOfTwo) {
@@ -164,7 +191,7 @@ TEST_F(FrmOutFilesTest, TheFigureKeepsItsSizeAtAPixelRatioOfTwo) {
   sharp.setDevicePixelRatio(2);
   host.figure = sharp;
   window = FrmOut::load(host);
-  window->showReport(report);
+  window->showReport(bookOf(report));
   const RichContent shown = contentOf(*box(1)->document());
   ASSERT_EQ(shown.pictures.size(), 1);
   EXPECT_EQ(shown.pictures[0].size, QSizeF(testFigure().size()));

@@ -12,7 +12,9 @@
 
 #include "figures/qt/frmpicshow.h"
 #include "figures/qt/sectionlegend.h"
+#include "figures/qt/sectionpicture.h"
 #include "figures/qt/twipcanvas.h"
+#include "report/sectionlisting.h"
 #include "support/faketoolkit.h"
 
 using namespace veldrin;
@@ -52,8 +54,10 @@ std::vector<QPointF> mappedOutline(const SectionDims& s, double k, double width,
 class FakeSource : public SectionTextSource {
  public:
   std::array<QString, 4> texts = kDefaultTexts;
+  DesignCode code = DesignCode::Cecs102;
   int mainWindowShown = 0;
   std::array<QString, 4> sectionTexts() const override { return texts; }
+  DesignCode designCode() const override { return code; }
   void showMainWindow() override { ++mainWindowShown; }
 };
 
@@ -175,9 +179,10 @@ TEST_F(FigureDialog, LoadingDrawsTheMainWindowsSection) {
   EXPECT_EQ(FrmPicShow::load(source), dialog);
   EXPECT_FALSE(dialog->isVisible());
   EXPECT_EQ(control<QLineEdit>(dialog, "Text4")->text(), "2.5");
+  // The report's own section one, item 17, each value with its unit.
   EXPECT_EQ(control<QLabel>(dialog, "Label5")->text().toStdString(),
-            "   Area=1100mm2\r\n    z0=19.6mm\r\n    Ix0=1044.04cm4\r\n    Iy0=84.29cm4\r\n"
-            "    e0=51.77mm\r\n    It0=0.22cm4\r\n    Iω0=10448.809cm6\r\n");
+            "   A=1048.17mm2\r\n   z0=19.6mm\r\n   Ix=9522888mm4\r\n   Iy=713038mm4\r\n   It=2183mm4\r\n"
+            "   Iω=8969138871mm6\r\n   d=31.97mm\r\n   e0=51.57mm\r\n   Uy=138389847mm5\r\n");
   const double dpi = dialog->logicalDpiX();
   for (const QPointF& p : mappedOutline({250, 75, 20, 2.5}, 14, 6000, 6000)) {
     EXPECT_TRUE(colourNear(dialog->picture(), dpi, p.x(), p.y(), kGreen));
@@ -194,7 +199,8 @@ TEST_F(FigureDialog, Command1DrawsTheMainWindowsTextsNotTheTypedOnes) {
   QTest::mouseClick(control<QPushButton>(dialog, "Command1"), Qt::LeftButton);
   EXPECT_EQ(text1->text(), "250");
   EXPECT_EQ(control<QLineEdit>(dialog, "Text2")->text(), "100");
-  EXPECT_TRUE(control<QLabel>(dialog, "Label5")->text().startsWith("   Area=1225mm2\r\n"));
+  EXPECT_EQ(control<QLabel>(dialog, "Label5")->text().toStdString(),
+            reportedSection({250, 100, 20, 2.5}, DesignCode::Cecs102).lines);
   const QPointF lipTip(3000 + 14 * 100, 3000 + 14 * 105);
   EXPECT_TRUE(colourNear(dialog->picture(), dialog->logicalDpiX(), lipTip.x(), lipTip.y(), kGreen));
   EXPECT_EQ(toolkit.clipboardWrites, 2);
@@ -227,7 +233,7 @@ TEST_F(FigureDialog, ClosingTheWindowAlsoUnloads) {
 
 TEST_F(FigureDialog, ControlsCarryTheirNamesAndCaptions) {
   FrmPicShow* dialog = FrmPicShow::load(source);
-  EXPECT_EQ(dialog->windowTitle(), QString("檁条图例(单位:mm2)"));
+  EXPECT_EQ(dialog->windowTitle(), QString("檁条图例")) << "the units stand with the values";
   EXPECT_EQ(control<QGroupBox>(dialog, "Frame1")->title(), QString("檁条截面信息"));
   EXPECT_EQ(control<QPushButton>(dialog, "Command1")->text(), QString("显示图例"));
   EXPECT_EQ(control<QPushButton>(dialog, "Command2")->text(), QString("返回(&P)"));
@@ -244,9 +250,24 @@ TEST_F(FigureDialog, NoScaleDrawsNothingAndListsOnlyWhatCanBeFormed) {
   source.texts = {"0", "75", "20", "2.5"};
   FrmPicShow* dialog = FrmPicShow::load(source);
   EXPECT_TRUE(allWhite(dialog->picture()));
-  EXPECT_EQ(control<QLabel>(dialog, "Label5")->text().count("\r\n"), 7);
+  EXPECT_TRUE(control<QLabel>(dialog, "Label5")->text().isEmpty()) << "a run refuses h = 0: nothing to list";
   source.texts = {"abc", "", "", "2"};
   dialog->pressCommand1();
   EXPECT_TRUE(allWhite(dialog->picture()));
-  EXPECT_EQ(control<QLabel>(dialog, "Label5")->text().toStdString(), "   Area=0mm2\r\n    Ix0=0cm4\r\n    It0=0cm4\r\n");
+  EXPECT_TRUE(control<QLabel>(dialog, "Label5")->text().isEmpty());
+}
+
+// The list follows the code as the report does (GB 51022-2015 lists its x0
+// and W), and the picture for paper has twice the pixels of a ratio-1 screen.
+TEST_F(FigureDialog, ListsTheSelectedCodesPropertiesAndDrawsForPaper) {
+  source.code = DesignCode::Gb51022;
+  FrmPicShow* dialog = FrmPicShow::load(source);
+  const QString listed = control<QLabel>(dialog, "Label5")->text();
+  EXPECT_TRUE(listed.contains("   x0=19.34mm\r\n")) << listed.toStdString();
+  EXPECT_TRUE(listed.contains("   Wx=76183.1mm3\r\n")) << listed.toStdString();
+  EXPECT_FALSE(listed.contains("z0=")) << listed.toStdString();
+  const QImage paper = dialog->paperPicture();
+  EXPECT_EQ(paper.size(), QSize(800, 800));
+  EXPECT_EQ(paper.deviceIndependentSize(), QSizeF(400, 400));
+  EXPECT_EQ(paper, sectionPicture({250, 75, 20, 2.5}, kPaperPixelRatio)) << "as sharp as the command's figure";
 }

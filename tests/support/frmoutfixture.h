@@ -37,6 +37,13 @@ class FakeHost : public ResultHost {
   void showMainWindow() override { ++mainWindowShown; }
 };
 
+// A report without a title block: the window shows the figure, then the text.
+inline ReportBook bookOf(const QString& report) {
+  ReportBook book;
+  book.report = report.toStdString();
+  return book;
+}
+
 inline QImage testFigure() {
   QImage image(48, 36, QImage::Format_ARGB32);
   image.fill(Qt::white);
