@@ -1,13 +1,14 @@
 #include "app/lightestcommand.h"
 
-#include <filesystem>
 #include <ostream>
 
+#include "app/outputfile.h"
 #include "app/reportcommand.h"
 #include "basetypes/runstop.h"
 #include "catalogue/lightest.h"
 #include "catalogue/lightestjson.h"
 #include "catalogue/lightesttext.h"
+#include "report/checksjson.h"
 
 namespace veldrin {
 
@@ -15,18 +16,15 @@ LightestOutput lightestCommand(const FormState& form, const std::optional<std::s
                                std::ostream& err) {
   Catalogue catalogue = builtinCatalogue();
   if (catalogueFile) {
-    std::error_code ignored;
-    if (!std::filesystem::is_regular_file(*catalogueFile, ignored)) {
-      err << "veldrin-report: cannot read \"" << *catalogueFile << "\"\n";
-      return {kExitIo, {}};
-    }
-    addUserCatalogue(catalogue, *catalogueFile);
+    const std::optional<std::string> bytes = readInputFile(*catalogueFile, err);
+    if (!bytes) return {kExitIo, {}};
+    addCatalogueText(catalogue, *bytes, *catalogueFile);
   }
   for (const CatalogueProblem& problem : catalogue.problems) err << "veldrin-report: " << problemText(problem) << "\n";
   try {
     const LightestSearch search = searchLightest(form, catalogue.sections);
     const int exitCode = search.proposed ? kExitReport : kExitNonePasses;
-    return {exitCode, json ? lightestJson(search).dump(2) + "\n" : lightestTable(search)};
+    return {exitCode, json ? jsonText(lightestJson(search)) : lightestTable(search)};
   } catch (const RunRefused& refused) {
     err << refused.title() << ": " << refused.text() << "\n";
     return {kExitInput, {}};

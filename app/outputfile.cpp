@@ -11,6 +11,8 @@
 #include <ostream>
 #include <vector>
 
+#include "toolkit/userfiles.h"
+
 namespace veldrin {
 
 namespace {
@@ -54,8 +56,27 @@ std::string fillTemporary(int fd, const std::string& bytes, mode_t mode) {
   return reason;
 }
 
+// The rules of the window's saves, in the command's words.
+std::string refusal(SaveProblem problem) {
+  switch (problem) {
+    case SaveProblem::None: break;
+    case SaveProblem::LinkToNothing: return "a link to a file that cannot be reached; nothing is written";
+    case SaveProblem::NotRegular: return "not a regular file; it is left as it is";
+    case SaveProblem::WriteProtected: return "write-protected (no permission to write it); it is left as it is";
+  }
+  return {};
+}
+
+std::string readFailure(const FileBytes& file) {
+  switch (file.problem) {
+    case ReadProblem::Folder: return "is a folder, not a file";
+    case ReadProblem::NotRegular: return "not a regular file (a pipe or a device); it is not read";
+    default: return reasonOf(file.error);
+  }
+}
+
 // A link is followed, as the window's saves follow it: the file it names is
-// replaced and the link stays a link. A link to nothing is refused.
+// replaced and the link stays a link.
 std::string followLink(const std::string& path, std::string& reason) {
   struct stat link {};
   if (::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return path;
@@ -72,12 +93,12 @@ std::string followLink(const std::string& path, std::string& reason) {
 }  // namespace
 
 std::string writeFileWhole(const std::string& requested, const std::string& bytes) {
-  std::string reason;
+  std::string reason = refusal(saveProblem(requested));
+  if (!reason.empty()) return reason;
   const std::string path = followLink(requested, reason);
   if (!reason.empty()) return reason;
   struct stat existing {};
   const bool exists = ::stat(path.c_str(), &existing) == 0;
-  if (exists && !S_ISREG(existing.st_mode)) return "not a regular file; it is left as it is";
   std::string name = temporaryTemplate(path);
   std::vector<char> buffer(name.begin(), name.end());
   buffer.push_back('\0');
@@ -98,11 +119,11 @@ std::string writeStream(std::ostream& out, const std::string& bytes) {
   return errno != 0 ? reasonOf(errno) : "write error";
 }
 
-std::string unreadableCaseReason(const std::string& path) {
-  struct stat st {};
-  if (::stat(path.c_str(), &st) != 0) return reasonOf(errno);
-  if (S_ISDIR(st.st_mode)) return "is a folder, not a design-case file";
-  return {};
+std::optional<std::string> readInputFile(const std::string& path, std::ostream& err) {
+  FileBytes file = readRegularFile(path);
+  if (file.problem == ReadProblem::None) return std::move(file.bytes);
+  err << "veldrin-report: cannot read \"" << path << "\": " << readFailure(file) << "\n";
+  return std::nullopt;
 }
 
 }  // namespace veldrin

@@ -4,10 +4,8 @@
 #include <cctype>
 #include <cstdio>
 #include <ctime>
-#include <fstream>
 #include <iostream>
 #include <optional>
-#include <sstream>
 #include <stdexcept>
 
 #include "app/lightestcommand.h"
@@ -40,7 +38,8 @@ const char* const kUsage =
     "summary as a table, and the project name and page number in each page's\n"
     "footer. Any other name gets the plain text. FILE is replaced whole or not\n"
     "at all; an existing FILE that is not a regular file (a device, a folder)\n"
-    "is refused.\n"
+    "or that may not be written (write-protected) is refused, and so is a link\n"
+    "to nothing.\n"
     "\n"
     "  --web-ratio R  answers the web-ratio dialog of GBJ18-87 (the effective\n"
     "                 width-to-thickness ratio of the web); given several times,\n"
@@ -72,8 +71,10 @@ const char* const kUsage =
     "                 \"max_utilisation\", \"governing\" (the governing check record,\n"
     "                 as above)}, ...]} in catalogue order\n"
     "  --catalogue FILE  adds the sections of FILE (CSV rows name,h,b,a,t in mm)\n"
-    "                 to the built-in catalogue; a malformed row is reported on\n"
-    "                 standard error with its line number and left out\n"
+    "                 to the built-in catalogue (UTF-8, or else GBK as Excel saves\n"
+    "                 it on a Chinese Windows); a row that is malformed, whose\n"
+    "                 section cannot exist or whose name is already taken is\n"
+    "                 reported on standard error with its line number and left out\n"
     "  --help         shows this text\n"
     "\n"
     "CASE.in is refused, naming its line and item, when it is malformed, when a\n"
@@ -175,15 +176,6 @@ std::optional<Arguments> parseArguments(const std::vector<std::string>& args, st
   return parsed;
 }
 
-std::optional<std::string> readWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream content;
-  content << in.rdbuf();
-  if (in.bad()) return std::nullopt;
-  return content.str();
-}
-
 bool endsWith(std::string name, const std::string& suffix) {
   std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
   return name.size() >= suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
@@ -248,15 +240,6 @@ bool canWrite(const Arguments& args, const DocumentMaker& documents, std::ostrea
   return false;
 }
 
-std::optional<std::string> readCase(const std::string& path, std::ostream& err) {
-  std::string reason = unreadableCaseReason(path);
-  std::optional<std::string> bytes;
-  if (reason.empty()) bytes = readWholeFile(path);
-  if (bytes) return bytes;
-  err << "veldrin-report: cannot read \"" << path << "\"" << (reason.empty() ? "" : ": " + reason) << "\n";
-  return std::nullopt;
-}
-
 // --lightest: the table instead of the report; exit 0 or 3 by the search.
 int runLightest(const Arguments& args, const FormState& form, std::ostream& out, std::ostream& err) {
   if (!args.json && kindOf(args.output) != DocumentKind::Text) {
@@ -280,7 +263,7 @@ int runReportCommand(const std::vector<std::string>& argList, std::ostream& out,
   }
   if (args->help) return writeReport(Arguments{}, kUsage, out, err);
   if (!canWrite(*args, documents, err)) return kExitInput;
-  const std::optional<std::string> bytes = readCase(args->caseFile, err);
+  const std::optional<std::string> bytes = readInputFile(args->caseFile, err);
   if (!bytes) return kExitIo;
   FormState form = startupForm(currentDateTime());
   DesignCase dc;
@@ -294,7 +277,7 @@ int runReportCommand(const std::vector<std::string>& argList, std::ostream& out,
   CommandLinePlatform platform(args->webRatios, err);
   const RunOutcome outcome = cmdshow_Click(form, dc, platform);
   if (!outcome.completed) return kExitInput;
-  if (args->json) return writeReport(*args, checksJson(outcome.checks).dump(2) + "\n", out, err);
+  if (args->json) return writeReport(*args, jsonText(checksJson(outcome.checks)), out, err);
   const std::optional<std::string> document = outputBytes(*args, outcome, dc, form, documents, err);
   if (!document) return kExitIo;
   return writeReport(*args, *document, out, err);

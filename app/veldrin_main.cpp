@@ -1,6 +1,7 @@
 // The desktop program: the main window is the first and home window.
 #include <QApplication>
 #include <clocale>
+#include <csignal>
 
 #include "input/qt/frmmain.h"
 #include "input/qt/songfont.h"
@@ -8,6 +9,9 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // A save past a file-size limit fails like one to a full disk, with its
+  // message, instead of the signal ending the program and losing the case.
+  std::signal(SIGXFSZ, SIG_IGN);
   // QApplication takes the user's locale on Unix; the number rules and the
   // report's number text always use "." as the decimal point.
   std::setlocale(LC_NUMERIC, "C");

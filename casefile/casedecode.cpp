@@ -69,20 +69,6 @@ std::vector<std::string> splitItems(std::string_view line, int lineNo) {
   }
 }
 
-// Lines end in CR LF, LF or a lone CR (files from old Mac editors); the last
-// line may lack its end.
-std::vector<std::string_view> splitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  while (!text.empty()) {
-    const std::size_t end = text.find_first_of("\r\n");
-    lines.push_back(text.substr(0, end));
-    if (end == std::string_view::npos) break;
-    const bool crLf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
-    text.remove_prefix(end + (crLf ? 2 : 1));
-  }
-  return lines;
-}
-
 void checkItemCount(const std::vector<std::string>& items, std::string_view line, int lineNo) {
   const std::size_t wanted = kItemsPerLine.at(static_cast<std::size_t>(lineNo - 1));
   const std::string should = "，应有" + std::to_string(wanted) + "项";

@@ -95,8 +95,16 @@ std::string prepareSave(const FormState& form, DesignCase& dc) {
   return message;
 }
 
+// Every file the window writes must open again: the decoder's refusals are
+// the rule, so whatever it refuses is refused here before anything is written.
 std::string encodeCaseFile(const FormState& form, const DesignCase& dc) {
-  return line1(dc) + line2(dc) + line3(form);
+  std::string bytes = line1(dc) + line2(dc) + line3(form);
+  try {
+    decodeCaseFile(bytes);
+  } catch (const CaseFileError& wouldNotOpen) {
+    throw CaseFileError(std::string("保存后的文件将无法再打开：") + wouldNotOpen.what());
+  }
+  return bytes;
 }
 
 }  // namespace veldrin

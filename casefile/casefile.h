@@ -43,7 +43,9 @@ std::string prepareSave(const FormState& form, DesignCase& dc);
 // The file's bytes (three lines, CR LF, GB18030) for the window's state and
 // the variables prepareSave filled. Throws CaseFileError naming the field for
 // a text holding a double quote or a line break, which could not be read
-// back, and with the list message when a list has no selection.
+// back, with the list message when a list has no selection, and with the
+// decoder's message for anything else decodeCaseFile would refuse in the
+// bytes: every file written opens again.
 std::string encodeCaseFile(const FormState& form, const DesignCase& dc);
 
 // Reads a whole file (UTF-8, with or without a byte-order mark, or GBK /

@@ -111,4 +111,16 @@ Converted fileTextToUtf8(std::string_view bytes) {
   return {std::string(bytes), 0};
 }
 
+std::vector<std::string_view> splitLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  while (!text.empty()) {
+    const std::size_t end = text.find_first_of("\r\n");
+    lines.push_back(text.substr(0, end));
+    if (end == std::string_view::npos) break;
+    const bool crLf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+    text.remove_prefix(end + (crLf ? 2 : 1));
+  }
+  return lines;
+}
+
 }  // namespace veldrin

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace veldrin {
 
@@ -30,5 +31,9 @@ Converted gb18030ToUtf8(std::string_view gb);
 // A file's bytes as UTF-8: well-formed UTF-8 is taken as it is (without a
 // leading byte-order mark), anything else is read as GB18030.
 Converted fileTextToUtf8(std::string_view bytes);
+
+// The lines of a file's text. Lines end in CR LF, LF or a lone CR (old Mac
+// editors, Excel on a Mac); the last one may lack its end.
+std::vector<std::string_view> splitLines(std::string_view text);
 
 }  // namespace veldrin

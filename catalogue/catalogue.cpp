@@ -3,11 +3,13 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <optional>
+#include <unordered_map>
 
+#include "basetypes/numbertext.h"
+#include "casefile/textcodec.h"
 #include "catalogue/builtinsections.h"
+#include "toolkit/userfiles.h"
 
 namespace veldrin {
 
@@ -70,45 +72,104 @@ std::string_view withoutByteOrderMark(std::string_view text) {
   return text;
 }
 
+// A lipped channel needs room for its plates: lips that do not meet across
+// the web nor reach past the flange, and a flat part left in every plate
+// once its bends are taken off. Anything else cannot be rolled, and its
+// section properties would be nonsense. The texts name the dimensions as
+// given: a sum of two huge ones may not be a number.
+std::string impossibleGeometry(const CatalogueSection& s) {
+  const auto times = [](const char* name, double v, const char* factor) {
+    return std::string(name) + "=" + numText(v) + "的" + factor + "倍";
+  };
+  const auto notBelow = [](const std::string& part, const char* name, double v) {
+    return part + "不小于" + name + "=" + numText(v);
+  };
+  const struct {
+    bool impossible;
+    std::string text;
+  } rules[] = {
+      {2 * s.a >= s.h, "卷边过宽：" + notBelow(times("a", s.a, "2"), "h", s.h)},
+      {s.a >= s.b, "卷边过宽：" + notBelow("a=" + numText(s.a), "b", s.b)},
+      {s.h - 6 * s.t <= 0, "板件过厚：" + notBelow(times("t", s.t, "6"), "h", s.h) + "，腹板没有平直部分"},
+      {s.b - 6 * s.t <= 0, "板件过厚：" + notBelow(times("t", s.t, "6"), "b", s.b) + "，翼缘没有平直部分"},
+      {s.a - 3 * s.t <= 0, "板件过厚：" + notBelow(times("t", s.t, "3"), "a", s.a) + "，卷边没有平直部分"},
+  };
+  for (const auto& rule : rules) {
+    if (rule.impossible) return rule.text;
+  }
+  return {};
+}
+
+// Reads one list's rows into a catalogue. A name stands for one section: a
+// row whose name the catalogue or an earlier row of the list already has is
+// refused, so a proposal's name always means the dimensions it was checked with.
+class RowReader {
+ public:
+  RowReader(Catalogue& catalogue, std::string origin, bool utf8)
+      : catalogue_(catalogue), origin_(std::move(origin)), utf8_(utf8) {
+    for (const CatalogueSection& s : catalogue.sections) firstLine_.emplace(s.name, 0);
+  }
+
+  void read(std::string_view raw, int lineNo) {
+    const std::optional<std::string> text = utf8_ ? std::optional<std::string>(raw) : gb18030ToUtf8(raw).text;
+    if (!text) return refuse(lineNo, "含有无法识别的字符(文件既不是UTF-8也不是GBK编码)");
+    const std::string_view row = trimmed(*text);
+    if (ignored(row)) return;
+    CatalogueSection section;
+    std::string reason = readRow(row, section);
+    if (reason.empty()) reason = impossibleGeometry(section);
+    if (reason.empty()) reason = takenName(section.name);
+    if (!reason.empty()) return refuse(lineNo, std::move(reason));
+    firstLine_.emplace(section.name, lineNo);
+    catalogue_.sections.push_back(std::move(section));
+  }
+
+ private:
+  void refuse(int lineNo, std::string reason) { catalogue_.problems.push_back({origin_, lineNo, std::move(reason)}); }
+
+  std::string takenName(const std::string& name) const {
+    const auto found = firstLine_.find(name);
+    if (found == firstLine_.end()) return {};
+    if (found->second == 0) return "截面库中已有同名截面“" + name + "”";
+    return "截面名称“" + name + "”与第" + std::to_string(found->second) + "行重复";
+  }
+
+  Catalogue& catalogue_;
+  std::string origin_;
+  bool utf8_;
+  std::unordered_map<std::string, int> firstLine_;  // 0: in the catalogue before this list
+};
+
 }  // namespace
+
+// The whole list decides its character set, as for the ".in" file: a few
+// GBK bytes can pass for UTF-8, a whole file of them hardly ever.
+void addCatalogueText(Catalogue& catalogue, std::string_view bytes, const std::string& origin) {
+  const bool utf8 = isValidUtf8(bytes);
+  if (utf8) bytes = withoutByteOrderMark(bytes);
+  RowReader reader(catalogue, origin, utf8);
+  const std::vector<std::string_view> rows = splitLines(bytes);
+  for (std::size_t i = 0; i < rows.size(); ++i) reader.read(rows[i], static_cast<int>(i) + 1);
+}
 
 Catalogue parseCatalogue(std::string_view text, const std::string& origin) {
   Catalogue catalogue;
-  text = withoutByteOrderMark(text);
-  int lineNo = 0;
-  for (std::size_t start = 0; start < text.size();) {
-    const std::size_t end = std::min(text.find('\n', start), text.size());
-    const std::string_view row = trimmed(text.substr(start, end - start));
-    start = end + 1;
-    ++lineNo;
-    if (ignored(row)) continue;
-    CatalogueSection section;
-    std::string reason = readRow(row, section);
-    if (reason.empty()) {
-      catalogue.sections.push_back(std::move(section));
-    } else {
-      catalogue.problems.push_back({origin, lineNo, std::move(reason)});
-    }
-  }
+  addCatalogueText(catalogue, text, origin);
   return catalogue;
 }
 
 Catalogue builtinCatalogue() { return parseCatalogue(builtinSectionsCsv(), "内置截面库"); }
 
+// A list the user does not have is no problem; one that is there and
+// cannot be read is.
 void addUserCatalogue(Catalogue& catalogue, const std::string& path) {
-  std::error_code missing;
-  if (!std::filesystem::exists(path, missing)) return;
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream content;
-  content << in.rdbuf();
-  // A folder opens on Linux and reads as nothing; it is no list of sections.
-  if (!std::filesystem::is_regular_file(path, missing) || !in || in.bad()) {
-    catalogue.problems.push_back({path, 0, "无法读取"});
+  const FileBytes file = readRegularFile(path);
+  if (file.problem == ReadProblem::Missing) return;
+  if (file.problem != ReadProblem::None) {
+    catalogue.problems.push_back({path, 0, readProblemText(file)});
     return;
   }
-  Catalogue user = parseCatalogue(content.str(), path);
-  catalogue.sections.insert(catalogue.sections.end(), user.sections.begin(), user.sections.end());
-  catalogue.problems.insert(catalogue.problems.end(), user.problems.begin(), user.problems.end());
+  addCatalogueText(catalogue, file.bytes, path);
 }
 
 std::string problemText(const CatalogueProblem& problem) {

@@ -41,7 +41,7 @@ struct RichContent {
   // each U+E000 (a paragraph of its own) for the next table.
   QString text;
   QList<RichPicture> pictures;
-  QList<RichTable> tables;
+  QList<RichTable> tables{};  // a brace list of a document without tables may leave it out
   bool titled = false;  // the first paragraph is the document's title: centred, large, bold
 
   static constexpr QChar pictureMark = QChar(0xFFFC);

@@ -62,4 +62,8 @@ nlohmann::ordered_json checksJson(const CheckResults& checks) {
           {"checks", std::move(list)}};
 }
 
+std::string jsonText(const nlohmann::ordered_json& json) {
+  return json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
+}
+
 }  // namespace veldrin

@@ -15,4 +15,9 @@ nlohmann::ordered_json checkJson(const CheckResult& check);
 // (an index into "checks", null without checks), "checks": [...]}.
 nlohmann::ordered_json checksJson(const CheckResults& checks);
 
+// The text the command prints, indented by two, with a line end. A string
+// that is not UTF-8 (a name from a user's file) has its stray bytes replaced
+// by U+FFFD instead of stopping the writer.
+std::string jsonText(const nlohmann::ordered_json& json);
+
 }  // namespace veldrin

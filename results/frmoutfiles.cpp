@@ -1,5 +1,4 @@
 // The result window's file and printer commands: Save, Open and Print.
-#include <QFile>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
@@ -13,6 +12,7 @@
 #include "documents/rtfreader.h"
 #include "documents/rtfwriter.h"
 #include "toolkit/qt/savetarget.h"
+#include "toolkit/userfiles.h"
 
 namespace veldrin {
 
@@ -96,12 +96,12 @@ void FrmOut::openDocument() {
 }
 
 std::optional<RichContent> FrmOut::readDocumentFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    showFileError("打开失败", "无法打开文件 ", path, file.errorString());
+  const FileBytes file = readRegularFile(path.toStdString());
+  if (file.problem != ReadProblem::None) {
+    showFileError("打开失败", "无法打开文件 ", path, QString::fromStdString(readProblemText(file)));
     return std::nullopt;
   }
-  const QByteArray bytes = file.readAll();
+  const QByteArray bytes = QByteArray::fromStdString(file.bytes);
   if (looksLikeRtf(bytes)) return readRtf(bytes);
   return plainContent(decodeTextFile(bytes));
 }

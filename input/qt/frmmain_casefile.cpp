@@ -3,7 +3,6 @@
 // to the next. The format itself is the codec's; here the window picks the
 // file, and a file that cannot be written or read says so and changes nothing.
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include "basetypes/runstop.h"
@@ -11,6 +10,7 @@
 #include "input/qt/fieldbox.h"
 #include "input/qt/frmmain.h"
 #include "toolkit/qt/savetarget.h"
+#include "toolkit/userfiles.h"
 
 namespace veldrin {
 
@@ -84,17 +84,10 @@ void FrmMain::showCaseFileName(const QString& path) {
 }
 
 std::optional<std::string> FrmMain::readCaseFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    tell("设计文件无法打开 " + shownPath(path) + "：" + file.errorString().toStdString(), kOpenTitle);
-    return std::nullopt;
-  }
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
-    tell("设计文件读取失败 " + shownPath(path) + "：" + file.errorString().toStdString(), kOpenTitle);
-    return std::nullopt;
-  }
-  return bytes.toStdString();
+  FileBytes file = readRegularFile(path.toStdString());
+  if (file.problem == ReadProblem::None) return std::move(file.bytes);
+  tell("设计文件无法打开 " + shownPath(path) + "：" + readProblemText(file), kOpenTitle);
+  return std::nullopt;
 }
 
 // A refused file leaves every box, list and option as it was.

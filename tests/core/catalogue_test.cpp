@@ -147,6 +147,38 @@ TEST(Catalogue, UserListIsAddedAfterTheBuiltInOne) {
   addUserCatalogue(c, folder.string());
   EXPECT_EQ(c.sections.size(), 30u);
   ASSERT_EQ(c.problems.size(), 2u);
-  EXPECT_EQ(problemText(c.problems[1]), folder.string() + ": 无法读取");
+  EXPECT_EQ(problemText(c.problems[1]), folder.string() + ": 这是文件夹，不是文件");
   fs::remove_all(dir);
+}
+
+// Lists as other programs write them (GBK from Excel, CR-only line ends), names
+// that would stand for two sections, and sections that cannot exist.
+TEST(Catalogue, EveryRowOfAUserListMeansTheSectionItNames) {
+  const auto file = [](const char* name) {
+    return std::string(std::istreambuf_iterator<char>(std::ifstream(std::string(VELDRIN_SOURCE_DIR) + "/tests/reliability/" + name).rdbuf()), {});
+  };
+  const std::string taken = "截面库中已有同名截面“C250×75×20×2.5”;";
+  const struct {
+    std::string bytes, added, refused;  // the names added; "line:reason" of the rows left out
+  } cases[] = {
+      {file("excel_gbk_times_sign.csv"), "C230×75×20×2.3;", ""},
+      {file("gbk_name.csv"), "检条C250;", ""},
+      {file("cr_only.csv"), "A;B;", ""},
+      {file("builtin_name_other_dims.csv"), "", "1:" + taken + "2:" + taken + "3:截面库中已有同名截面“C160×60×20×2.0”;"},
+      {"L1,100,50,50,2\nL2,100,40,40,2\nL3,100,50,20,17\nL4,200,60,20,10\nL5,100,50,6,2\nL6,100,50,20,2\n"
+       "L6,100,50,20,2.5\r\n\xFF,100,50,20,2\nL9,250,1e308,1e308,2",
+       "L6;",
+       "1:卷边过宽：a=50的2倍不小于h=100;2:卷边过宽：a=40不小于b=40;3:板件过厚：t=17的6倍不小于h=100，腹板没有平直部分;"
+       "4:板件过厚：t=10的6倍不小于b=60，翼缘没有平直部分;5:板件过厚：t=2的3倍不小于a=6，卷边没有平直部分;"
+       "7:截面名称“L6”与第6行重复;8:含有无法识别的字符(文件既不是UTF-8也不是GBK编码);9:卷边过宽：a=1E+308的2倍不小于h=250;"},
+  };
+  for (const auto& c : cases) {
+    Catalogue catalogue = builtinCatalogue();
+    addCatalogueText(catalogue, c.bytes, "list.csv");
+    std::string added, refused;
+    for (std::size_t i = 29; i < catalogue.sections.size(); ++i) added += catalogue.sections[i].name + ";";
+    for (const CatalogueProblem& p : catalogue.problems) refused += std::to_string(p.line) + ":" + p.text + ";";
+    EXPECT_EQ(added, c.added) << c.bytes;
+    EXPECT_EQ(refused, c.refused) << c.bytes;
+  }
 }

@@ -286,7 +286,8 @@ TEST(Gb51022Checks, RecordsComeInReportOrder) {
 TEST(Gb51022Checks, ACompressedLipLosesPartOfItsWidth) {
   DesignCase dc = defaultCase();
   const GrossSection g = grossOf(dc);
-  const Combination& suction = combination(loadsOf(dc), 4);
+  const Loads loads = loadsOf(dc);  // the combination below refers into it
+  const Combination& suction = combination(loads, 4);
   const SectionStrength s = strengthAt(g, spanMoments(suction, 7.2, 0).front(), 4, 215);
   const EffectiveSection& e = s.senses[0].section;
   EXPECT_FALSE(e.upperLip.compressed);

@@ -275,6 +275,9 @@ TEST(Lightest, JsonHoldsEverySectionInCatalogueOrder) {
   EXPECT_EQ(keysOf(proposed),
             (std::vector<std::string>{"name", "h", "b", "a", "t", "mass", "status", "max_utilisation", "governing"}));
   EXPECT_EQ(proposed["governing"].dump(), checkJson(*search.trials[*search.proposed].governing).dump());
+  // A name that is not UTF-8 (GBK "×") cannot stop the command's writer.
+  const LightestSearch stray{{{{"C230\xA1\xC1", 230, 75, 20, 2.3}, 5.0, TrialStatus::Refused, "", std::nullopt}}, {}};
+  EXPECT_EQ(nlohmann::json::parse(jsonText(lightestJson(stray)))["sections"][0]["name"], "C230\uFFFD\uFFFD");
 }
 
 TEST(Lightest, LightestByTheShownWeightThenTheLowerUtilisation) {

@@ -39,11 +39,11 @@ class ReportCommand : public ::testing::Test {
 
   Result run(const std::string& args) { return runRedirected(args, " >" + (dir / "stdout").string()); }
   // The command with its standard output sent where `stdoutRedirection` says.
-  Result runRedirected(const std::string& args, const std::string& stdoutRedirection) {
+  Result runRedirected(const std::string& args, const std::string& stdoutRedirection, const std::string& before = "") {
     const fs::path out = dir / "stdout", err = dir / "stderr";
     fs::remove(out);
     const std::string command =
-        std::string(VELDRIN_REPORT_EXE) + " " + args + stdoutRedirection + " 2>" + err.string();
+        before + std::string(VELDRIN_REPORT_EXE) + " " + args + stdoutRedirection + " 2>" + err.string();
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(out), slurp(err)};
   }
@@ -157,6 +157,8 @@ TEST_F(ReportCommand, LightestTakesAUserCatalogueAndReportsItsBadRows) {
   for (std::string line; std::getline(lines, line);) rows.push_back(line);
   ASSERT_EQ(rows.size(), 1u + 29u + 1u + 1u);  // heading, built-in, the user's section, the proposal
   EXPECT_EQ(rows[30].rfind("C230×75×20×2.3 ", 0), 0u) << rows[30];
+  const Result gbk = run("--lightest --json " + example() + " --catalogue " + reproducer("excel_gbk_times_sign.csv"));
+  EXPECT_EQ(nlohmann::json::parse(gbk.out).at("sections").at(29).at("name"), "C230×75×20×2.3") << gbk.err;
 }
 
 // The default case fails stability in all three combinations and λy.
@@ -303,10 +305,42 @@ TEST_F(ReportCommand, AnUnwritableStandardOutputIsReported) {
   }
 }
 
-TEST_F(ReportCommand, AFolderGivenAsTheCaseIsAnUnreadableFile) {
-  const Result r = run(dir.string());
-  EXPECT_EQ(r.exitCode, 1);
-  EXPECT_NE(r.err.find("is a folder"), std::string::npos) << r.err;
+TEST_F(ReportCommand, AFolderOrAPipeGivenAsTheCaseIsAnUnreadableFile) {
+  const fs::path pipe = dir / "pipe";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);  // never waited on
+  for (const auto& [path, said] : {std::pair{dir, "is a folder"}, std::pair{pipe, "not a regular file"}}) {
+    const Result r = run(path.string());
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find(said), std::string::npos) << r.err;
+  }
+}
+
+// Refused with exit 1 and the file's name as an ordinary user (root may read and write both).
+TEST_F(ReportCommand, AFileTheUserMayNotReadOrWriteIsRefused) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root may read and write every file";
+  const fs::path locked = dir / "locked.csv", kept = dir / "kept.txt";
+  std::ofstream(locked) << "name,h,b,a,t\n";
+  std::ofstream(kept) << "KEEP\n";
+  fs::permissions(locked, fs::perms::none);
+  fs::permissions(kept, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  for (const auto& [args, file] : {std::pair{"--lightest " + example() + " --catalogue ", locked},
+                                   std::pair{example() + " -o ", kept}}) {
+    const Result r = run(args + file.string());
+    EXPECT_EQ(r.exitCode, 1) << args;
+    EXPECT_NE(r.err.find("\"" + file.string() + "\""), std::string::npos) << r.err;
+  }
+  EXPECT_EQ(slurp(kept), "KEEP\n");
+}
+
+// Under a file-size limit the write fails as on a full disk: said, old file kept, no temporary left.
+TEST_F(ReportCommand, AFileSizeLimitFailsTheWriteWithAMessage) {
+  const fs::path out = dir / "big.txt";
+  std::ofstream(out) << "OLD\n";
+  const Result r = runRedirected(example() + " -o " + out.string(), "", "ulimit -f 1; ");
+  ASSERT_EQ(r.exitCode, 1) << "a signal gives -1";
+  EXPECT_NE(r.err.find("cannot write \"" + out.string() + "\": File too large"), std::string::npos) << r.err;
+  EXPECT_EQ(slurp(out), "OLD\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2) << "big.txt and stderr only";
 }
 
 // The reproducers' files: each message names the real defect.

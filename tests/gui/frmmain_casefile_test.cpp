@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -261,13 +263,16 @@ TEST_F(CaseFileCommands, ARefusedOrUnreadableFileChangesNothingAndSaysWhy) {
   box("Text4")->setText("321");
   list("Combo2")->setCurrentIndex(2);
   const FormState before = window->formState();
-  const QString malformed = pathOf("short.in");
+  const QString malformed = pathOf("short.in"), pipe = pathOf("pipe.in");
   writeFile(malformed, "\"only\",\"one\"\r\n");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
   open(malformed);
   open(pathOf("absent.in"));
-  ASSERT_EQ(toolkit.messages.size(), 2u);
+  open(pipe);  // said at once, never waited on
+  ASSERT_EQ(toolkit.messages.size(), 3u);
   for (const auto& shown : toolkit.messages) EXPECT_EQ(shown.icon, MessageIcon::Exclamation);
   EXPECT_NE(toolkit.messages[1].text.find("absent.in"), std::string::npos) << toolkit.messages[1].text;
+  EXPECT_NE(toolkit.messages[2].text.find("pipe.in：不是普通文件"), std::string::npos) << toolkit.messages[2].text;
   const FormState after = window->formState();
   EXPECT_EQ(after.text, before.text);
   EXPECT_EQ(after.combo2, 2);
@@ -332,6 +337,28 @@ TEST_F(CaseFileCommands, ANumberBeyondItsFieldIsRefusedByName) {
   }
   EXPECT_TRUE(toolkit.saveRequests.empty());
   EXPECT_FALSE(QFile::exists(pathOf("huge.in")));
+}
+
+// A save is refused before anything is written when its file would not open again (the largest
+// double in 屋面恒载 is written as a value beyond it), or would replace a pipe or follow a link to nothing.
+TEST_F(CaseFileCommands, ASaveThatCouldNotOpenAgainOrWouldDestroyIsRefused) {
+  selectLists(0, 0, 0);
+  const QString pipe = pathOf("pipe.in"), dangling = pathOf("dangling.in");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+  ASSERT_TRUE(QFile::link(pathOf("nowhere/case.in"), dangling));
+  const std::tuple<const char*, QString, const char*> cases[] = {
+      {"0.12", pipe, "不是普通文件"}, {"0.12", dangling, "指向不存在文件的链接"},
+      {"1.7976931348623157E308", pathOf("huge.in"), "第2行第1项(屋面恒载)超出可计算的数值范围"}};  // no dialog
+  for (const auto& [typed, target, said] : cases) {
+    toolkit.messages.clear();
+    box("Text14")->setText(typed);
+    toolkit.confirmAnswers = {true};
+    saveAs(target);
+    ASSERT_EQ(toolkit.messages.size(), 1u) << said;
+    EXPECT_NE(toolkit.messages[0].text.find(said), std::string::npos) << toolkit.messages[0].text;
+  }
+  EXPECT_FALSE(QFile::exists(pathOf("huge.in")) || QFile::exists(pathOf("nowhere")));
+  EXPECT_TRUE(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile()) << "the pipe is still there";
 }
 
 // The decoder refuses, by its item, a value the window could not save again.

@@ -1,6 +1,8 @@
 // The command "截面选型" of the main window and its dialog.
 #include "catalogue/qt/frmselect.h"
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
@@ -9,6 +11,7 @@
 
 #include "figures/qt/sectionlegend.h"
 #include "frmmain_fixture.h"
+#include "support/gbkbytes.h"
 
 namespace veldrin {
 
@@ -100,15 +103,16 @@ TEST_F(FrmMainTest, SelectionWithAListUnselectedShowsTheRunsMessageAndNoDialog) 
   EXPECT_EQ(window->findChild<FrmSelect*>("frmselect"), nullptr);
 }
 
-// The user's list from the configuration folder: its rows are added, its bad
-// row is shown with its line, and the dialog says where the list was read.
+// The user's list from the configuration folder, in GBK as Excel saves it: its
+// rows are added, its bad row is shown with its line, and the dialog says where
+// the list was read. A pipe in its place is said at once, never waited on.
 TEST_F(FrmMainTest, SelectionAddsTheUsersListAndShowsItsBadRows) {
   QStandardPaths::setTestModeEnabled(true);
   const QString path = userCataloguePath();
   ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("name,h,b,a,t\nC230×75×20×2.3,230,75,20,2.3\nC230 bad,230,75\n");
+  file.write(testing::gbkBytes("name,h,b,a,t\nC230×75×20×2.3,230,75,20,2.3\nC230 bad,230,75\n"));
   file.close();
   selectLists(0, 0, 0);
   button("cmdselect")->click();
@@ -124,6 +128,11 @@ TEST_F(FrmMainTest, SelectionAddsTheUsersListAndShowsItsBadRows) {
   QTest::mouseClick(dialog->findChild<QPushButton*>("cmdcancel"), Qt::LeftButton);
   EXPECT_FALSE(dialog->isVisible());
   EXPECT_TRUE(toolkit.messages.empty());
+  ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+  button("cmdselect")->click();
+  QFile::remove(path);
+  EXPECT_EQ(window->findChildren<FrmSelect*>("frmselect").back()->findChild<QLabel*>("labproblems")->text(),
+            path + ": 不是普通文件(管道或设备)，不能读取");
 }
 
 // One sag rod: the dialog opens on the proposal, C280×80×20×2.5; 采用 puts it

@@ -5,6 +5,8 @@
 #include <QSaveFile>
 #include <algorithm>
 
+#include "toolkit/userfiles.h"
+
 namespace veldrin {
 
 namespace {
@@ -69,6 +71,8 @@ QString lastUsedFolder() { return folderMemory(); }
 // Unbuffered: a write cut short (a full disk) shows in write()'s count. A
 // buffered QSaveFile reports that loss nowhere and commits the short file.
 QString writeWhole(const QString& path, const QByteArray& bytes) {
+  const SaveProblem refused = saveProblem(path.toStdString());
+  if (refused != SaveProblem::None) return QString::fromStdString(saveProblemText(refused));
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString();
   const qint64 written = file.write(bytes);

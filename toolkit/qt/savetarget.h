@@ -35,8 +35,10 @@ std::optional<FileChoice> chooseOpenFile(QWidget* parent, FileDialogRequest& req
 QString lastUsedFolder();
 
 // Writes the bytes through a temporary beside the file, renamed into place
-// (QSaveFile): a failed write leaves an old file whole. Empty on success,
-// otherwise the reason.
+// (QSaveFile): a failed write leaves an old file whole. What is not a regular
+// file, a write-protected file and a link to nothing are refused, as the
+// command refuses them (toolkit/userfiles.h). Empty on success, otherwise
+// the reason.
 QString writeWhole(const QString& path, const QByteArray& bytes);
 
 }  // namespace veldrin
